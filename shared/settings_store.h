@@ -1,0 +1,30 @@
+#pragma once
+// The per-user settings that stand in for the registry key Software\Quorla and its subkey
+// MIRANDEX: one file "registry.ini" in the configuration folder, one section per key, text values.
+// The file is read on each query (another window may have written it) and written atomically.
+#include <optional>
+#include <string>
+
+namespace quorla {
+
+inline constexpr const char* kQuorlaKey = "Software\\Quorla";
+inline constexpr const char* kMirandexKey = "Software\\Quorla\\MIRANDEX";
+
+class SettingsStore {
+ public:
+  SettingsStore();                                  // the user's file in ConfigDirectory()
+  explicit SettingsStore(std::string file) : file_(std::move(file)) {}
+
+  // Create-or-open: the key exists afterwards (false when the file cannot be written).
+  bool CreateOrOpenKey(const std::string& key);
+  // The text of a value; nullopt when the key or value is missing or the file unreadable.
+  std::optional<std::string> QueryText(const std::string& key, const std::string& value) const;
+  bool SetText(const std::string& key, const std::string& value, const std::string& text);
+
+  const std::string& file() const { return file_; }
+
+ private:
+  std::string file_;
+};
+
+}  // namespace quorla

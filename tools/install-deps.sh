@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and the programs need. Idempotent: prints
+# nothing and touches nothing when all of them are there already.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-liberation2
+  nodejs npm
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Data packages from npm (world map and town sources), kept in the project's own node_modules.
+here="$(cd "$(dirname "$0")/.." && pwd)"
+if [ -f "$here/package.json" ] && [ ! -f "$here/node_modules/.package-lock.json" ]; then
+  (cd "$here" && npm ci --silent --no-audit --no-fund >/dev/null)
+fi
