@@ -7,13 +7,15 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation2
-  nodejs npm
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+
+# Node.js may come from elsewhere with its own npm; Debian's packages only when there is none.
+command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
 
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
