@@ -1,0 +1,95 @@
+#include "record_text.h"
+
+#include <cctype>
+#include <cstdio>
+
+#include "picture_mask.h"
+
+namespace recbook {
+
+std::string FixWidth(std::string_view text, size_t width) {
+  std::string out(text.substr(0, width));
+  out.resize(width, ' ');
+  return out;
+}
+
+bool IsBlankItem(std::string_view text) {
+  for (char c : text)
+    if (c != ' ') return false;
+  return true;
+}
+
+double LenientNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  double value = 0.0, scale = 1.0;
+  bool seenPoint = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      if (seenPoint) {
+        scale /= 10.0;
+        value += (c - '0') * scale;
+      } else {
+        value = value * 10.0 + (c - '0');
+      }
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  return negative ? -value : value;
+}
+
+std::string WithoutBlanks(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ') out += c;
+  return out;
+}
+
+std::optional<double> FrequencyMHz(std::string_view item12) {
+  const std::string_view number = item12.substr(0, 11);
+  if (IsBlankItem(number)) return std::nullopt;
+  const double v = LenientNumber(number);
+  const char unit = item12.size() > 11 ? static_cast<char>(std::toupper(static_cast<unsigned char>(item12[11]))) : 'M';
+  if (unit == 'K') return v / 1000.0;
+  if (unit == 'G') return v * 1000.0;
+  return v;
+}
+
+std::string FrequencyItem(std::string_view text) {
+  const std::string compact = WithoutBlanks(text);
+  if (compact.empty()) return std::string(11, ' ') + "M";
+  return MaskedItem(LenientNumber(compact), "#####.#####") + "M";
+}
+
+std::string DateToDisplay(std::string_view item) {
+  if (IsBlankItem(item)) return {};
+  const std::string d = FixWidth(item, 8);
+  return d.substr(0, 2) + "-" + d.substr(2, 2) + "-" + d.substr(4, 4);
+}
+
+std::string DateFromDisplay(std::string_view text) {
+  std::string out;
+  for (char c : text)
+    if (c != '-') out += c;
+  return FixWidth(out, 8);
+}
+
+long DateSortKey(std::string_view item) {
+  if (IsBlankItem(item)) return 0;
+  const std::string d = FixWidth(item, 8);
+  return static_cast<long>(LenientNumber(d.substr(4, 4) + d.substr(2, 2) + d.substr(0, 2)));
+}
+
+std::string DateItem(const quorla::LocalTime& t) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d%02d%04d", t.day % 100, t.month % 100, t.year % 10000);
+  return buf;
+}
+
+}  // namespace recbook
