@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "qt_host.h"
+#include "ui/qt_host.h"
 #include "stream_host.h"
 
 namespace quorla::geoatlas {

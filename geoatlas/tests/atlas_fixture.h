@@ -18,6 +18,9 @@ inline constexpr const char* kSyntheticTopology = R"({"type":"Topology",
    {"type":"MultiPolygon","id":"276","properties":{"name":"Germany"},"arcs":[[[2,-1]],[[4]]]},
    {"type":"Polygon","id":"674","properties":{"name":"San Marino"},"arcs":[[3]]}]}}})";
 
+// A fresh empty folder for this test (ending with "/"), removed when the tests end.
+std::string TestFolder(const std::string& name);
+
 // A fresh folder under the test temporary folder holding the synthetic database; empty on failure.
 std::string WriteSyntheticDatabase(const std::string& name);
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "atlas_fixture.h"
@@ -13,7 +11,6 @@
 namespace quorla::geoatlas {
 namespace {
 
-namespace fs = std::filesystem;
 constexpr const char* kTitle = "ORBIS error in routine: ";
 
 std::string Code(WorldAtlas& atlas, double lon = 0.0026, double lat = 0.0026) {
@@ -43,12 +40,11 @@ std::string Edit(const std::string& path, const std::function<void(std::string&)
 }
 
 TEST(WorldAtlasErrors, MissingFilesAreReportedOnce) {
-  const fs::path empty = fs::temp_directory_path() / "geoatlas_test_empty";
-  fs::create_directories(empty);
+  const std::string empty = testing::TestFolder("empty");
   ScriptedHost host;
   host.ExpectMessage(" Can not find the ORBIS file: GEOIDX1.BIN", std::string(kTitle) + "GEOFNM", Buttons::Ok,
                      Icon::Exclamation);
-  WorldAtlas atlas(host, testing::OnlyIn(empty.string() + "/"));
+  WorldAtlas atlas(host, testing::OnlyIn(empty));
   EXPECT_EQ(Code(atlas), "   ");
   ExpectUnusable(atlas);
   host.VerifyAllConsumed();
@@ -138,7 +134,7 @@ TEST(WorldAtlasErrors, TooManyFilterCodes) {
 
 TEST(WorldAtlasErrors, IniFolderAndTooLongValue) {
   const std::string dir = testing::WriteSyntheticDatabase("ini");
-  const std::string ini = (fs::temp_directory_path() / "geoatlas_test_ATLASCFG.INI").string();
+  const std::string ini = testing::TestFolder("config") + "ATLASCFG.INI";
   ASSERT_TRUE(WriteProfileString(ini, "ORBIS", "ORBIS_DataFileDir", dir));
   {
     ScriptedHost host;
