@@ -48,7 +48,8 @@ void BM_LookupWithLoad(benchmark::State& state) {
   if (!Available(state)) return;
   Fixture f;
   const float places[][2] = {{14.42f, 50.08f}, {2.35f, 48.86f}, {37.62f, 55.75f}, {-3.70f, 40.42f},
-                             {12.45f, 43.94f}, {28.2f, -29.5f}, {-99.1f, 19.4f}, {116.4f, 39.9f}};
+                             {12.45f, 43.94f}, {28.2f, -29.5f}, {-99.1f, 19.4f}, {116.4f, 39.9f},
+                             {-95.0f, 74.0f}, {0.0f, -72.0f}, {179.9f, 67.0f}, {-75.0f, 45.0f}};
   size_t i = 0;
   char code[3];
   for (auto _ : state) {

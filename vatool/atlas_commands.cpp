@@ -23,12 +23,14 @@ constexpr std::string_view kUsage =
     "  lines W S E N [--db DIR]      one pass of map lines over a window (degrees):\n"
     "                                NUMBER TYPE NPOINTS per line, then \"lines: N\" on standard error\n";
 
-AtlasPlaces PlacesFor(const vatool::Arguments& a) {
-  if (auto db = a.Value("--db")) return {"", {*db + "/"}};
-  return DefaultPlaces();
-}
-
-bool Degrees(const std::vector<std::string>& pos, size_t n, double* out, std::ostream& err) {
+// The n degree values and the database folder of a query ("country", "lines").
+bool ParseQuery(std::span<const std::string> args, size_t n, double* out, AtlasPlaces& places, std::ostream& err) {
+  const vatool::Arguments a(args, {"--db"}, {});
+  if (!a.ok()) {
+    err << a.error() << "\n";
+    return false;
+  }
+  const auto& pos = a.Positional();
   if (pos.size() != n) {
     err << kUsage;
     return false;
@@ -41,6 +43,7 @@ bool Degrees(const std::vector<std::string>& pos, size_t n, double* out, std::os
     }
     out[i] = *v;
   }
+  places = a.Value("--db") ? AtlasPlaces{"", {*a.Value("--db") + "/"}} : DefaultPlaces();
   return true;
 }
 
@@ -55,12 +58,11 @@ int Build(std::span<const std::string> args, std::ostream& out, std::ostream& er
 }
 
 int Country(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const vatool::Arguments a(args, {"--db"}, {});
   double v[2];
-  if (!a.ok()) err << a.error() << "\n";
-  if (!a.ok() || !Degrees(a.Positional(), 2, v, err)) return vatool::kExitBadInput;
+  AtlasPlaces places;
+  if (!ParseQuery(args, 2, v, places, err)) return vatool::kExitBadInput;
   StreamHost host(err);
-  WorldAtlas atlas(host, PlacesFor(a));
+  WorldAtlas atlas(host, places);
   char code[3];
   atlas.Geoplc(static_cast<float>(v[0] * kRad), static_cast<float>(v[1] * kRad), code);
   if (!atlas.usable()) return vatool::kExitBadInput;
@@ -69,12 +71,11 @@ int Country(std::span<const std::string> args, std::ostream& out, std::ostream& 
 }
 
 int Lines(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const vatool::Arguments a(args, {"--db"}, {});
   double v[4];
-  if (!a.ok()) err << a.error() << "\n";
-  if (!a.ok() || !Degrees(a.Positional(), 4, v, err)) return vatool::kExitBadInput;
+  AtlasPlaces places;
+  if (!ParseQuery(args, 4, v, places, err)) return vatool::kExitBadInput;
   StreamHost host(err);
-  WorldAtlas atlas(host, PlacesFor(a));
+  WorldAtlas atlas(host, places);
   auto r = [&](int i) { return static_cast<float>(v[i] * kRad); };
   atlas.Geodwd(r(0), r(1), r(2), r(3), 0.0f, 0, nullptr);
   std::vector<float> points(2 * kLineCapacity);

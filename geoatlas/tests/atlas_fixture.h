@@ -1,9 +1,12 @@
 #pragma once
 // Test databases: a small synthetic world built by the converter from a hand-written topology,
 // and the real database the build made from world-atlas.
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "file_lookup.h"
+#include "testing/scripted_host.h"
 
 namespace quorla::geoatlas::testing {
 
@@ -31,5 +34,27 @@ AtlasPlaces OnlyIn(const std::string& folder);
 std::string BuiltDatabase();
 
 double Rad(double degrees);
+
+// Tests over the synthetic database, in a folder of their own.
+class SyntheticAtlasTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = WriteSyntheticDatabase("db");
+    ASSERT_FALSE(dir_.empty());
+  }
+  std::string dir_;
+  ScriptedHost host_;
+};
+
+// Tests over the build's real database; skipped when the build made none.
+class RealAtlasTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = BuiltDatabase();
+    if (dir_.empty()) GTEST_SKIP() << "no world map database in the build tree";
+  }
+  std::string dir_;
+  ScriptedHost host_;
+};
 
 }  // namespace quorla::geoatlas::testing

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "atlas_fixture.h"
-#include "testing/scripted_host.h"
 #include "world_atlas.h"
 
 namespace quorla::geoatlas {
@@ -17,15 +16,7 @@ std::string Lookup(WorldAtlas& atlas, double lonDeg, double latDeg) {
   return std::string(code, 3);
 }
 
-class SyntheticLookup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = testing::WriteSyntheticDatabase("lookup");
-    ASSERT_FALSE(dir_.empty());
-  }
-  std::string dir_;
-  ScriptedHost host_;
-};
+using SyntheticLookup = testing::SyntheticAtlasTest;
 
 TEST_F(SyntheticLookup, KnownPlaces) {
   struct Case {
@@ -69,15 +60,7 @@ TEST_F(SyntheticLookup, OnTheBorderTheFirstTestedAreaWins) {
   EXPECT_EQ(Lookup(atlas, 0.4, 0.1), "D  ");  // on the coast
 }
 
-class RealLookup : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = testing::BuiltDatabase();
-    if (dir_.empty()) GTEST_SKIP() << "no world map database in the build tree";
-  }
-  std::string dir_;
-  ScriptedHost host_;
-};
+using RealLookup = testing::RealAtlasTest;
 
 TEST_F(RealLookup, KnownPlaces) {
   struct Case {

@@ -4,7 +4,6 @@
 #include <set>
 
 #include "atlas_fixture.h"
-#include "testing/scripted_host.h"
 #include "world_atlas.h"
 
 namespace quorla::geoatlas {
@@ -43,15 +42,7 @@ void Window(WorldAtlas& atlas, double w, double s, double e, double n, std::stri
                static_cast<float>(Rad(n)), 0, static_cast<int32_t>(codes.size() / 3), codes.data());
 }
 
-class SyntheticLines : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = testing::WriteSyntheticDatabase("lines");
-    ASSERT_FALSE(dir_.empty());
-  }
-  std::string dir_;
-  ScriptedHost host_;
-};
+using SyntheticLines = testing::SyntheticAtlasTest;
 
 TEST_F(SyntheticLines, FirstCallWithoutWindowGivesTheWorldOnceEach) {
   WorldAtlas atlas(host_, testing::OnlyIn(dir_));
@@ -116,15 +107,7 @@ TEST_F(SyntheticLines, UnitsAndCapacity) {
   EXPECT_EQ(cut[0].points.size(), 6u);  // never more than the caller's capacity
 }
 
-class RealLines : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = testing::BuiltDatabase();
-    if (dir_.empty()) GTEST_SKIP() << "no world map database in the build tree";
-  }
-  std::string dir_;
-  ScriptedHost host_;
-};
+using RealLines = testing::RealAtlasTest;
 
 TEST_F(RealLines, EuropePassReturnsEachBorderOnceInsideTheWindow) {
   WorldAtlas atlas(host_, testing::OnlyIn(dir_));
