@@ -18,6 +18,7 @@ inline constexpr size_t kTableBlockSize = 18;
 inline constexpr int kTableFormat = 2;
 inline constexpr int32_t kPointFileFormat = 2;
 inline constexpr int kMaxPointsPerLine = 1000;  // the converter splits longer lines
+inline constexpr int32_t kMaxLines = 1 << 24;     // line references beyond are damage
 inline constexpr int kTypeOneCountry[] = {'I', 'C', 'L', 'R'};
 
 // West, south, east, north in radians.

@@ -61,7 +61,7 @@ bool ReadArea(WordReader& in, size_t areaCount, Area& a) {
       uint32_t v = 0;
       in.Next(v);
       ref = static_cast<int32_t>(v);
-      if (ref == 0) return false;
+      if (ref == 0 || ref > kMaxLines || ref < -kMaxLines) return false;
     }
   }
   return true;

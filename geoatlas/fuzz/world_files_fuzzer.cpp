@@ -10,10 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace quorla::geoatlas;
   if (size < 4) return 0;
-  // The first two bytes split the input into index, points and table.
-  const size_t a = (data[0] * size) / 256, b = a + ((size - a) * data[1]) / 256;
-  const std::span<const uint8_t> all(data + 2, size - 2);
-  const size_t i1 = a < all.size() ? a : all.size(), i2 = b < all.size() ? b : all.size();
+  // Two 16-bit lengths up front split the rest into index, points and table.
+  const std::span<const uint8_t> all(data + 4, size - 4);
+  const size_t a = data[0] | data[1] << 8, b = data[2] | data[3] << 8;
+  const size_t i1 = a < all.size() ? a : all.size(), i2 = i1 + b < all.size() ? i1 + b : all.size();
   Database db;
   LoadFailure failure;
   ReadCountryTable(all, db.table);

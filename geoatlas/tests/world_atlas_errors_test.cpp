@@ -79,6 +79,8 @@ TEST(WorldAtlasErrors, DamagedFilesMakeTheDatabaseUnusable) {
       {"GEOCCD3.BIN", [](std::string& b) { b.resize(b.size() - 18); }, " Damaged ORBIS file: GEOCCD3.BIN"},
       {"GEOCCD3.BIN", [](std::string& b) { b[0] = 3; }, "Wrong version, relink program."},
       {"GEOCCD3.BIN", [](std::string& b) { b.replace(18, 8, 8, '\xff'); }, " Damaged ORBIS file: GEOCCD3.BIN"},
+      // The first line reference of the first area far beyond any line.
+      {"GEOCCD3.BIN", [](std::string& b) { b.replace(66, 4, "\xfd\xff\xff\x7f"); }, " Damaged ORBIS file: GEOCCD3.BIN"},
       {"GEOPNT1.BIN", [](std::string& b) { b.resize(b.size() / 2); }, " Damaged ORBIS file: GEOPNT1.BIN"},
       {"GEOPNT1.BIN", [](std::string& b) { b.replace(20, 4, "\xff\xff\xff\x7f"); }, " Damaged ORBIS file: GEOPNT1.BIN"},
       {"GEOPNT1.BIN", [](std::string& b) { b += "junk"; }, " Damaged ORBIS file: GEOPNT1.BIN"},
