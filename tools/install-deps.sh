@@ -24,8 +24,10 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Data packages from npm (world map and town sources), kept in the project's own node_modules.
+# Data packages from npm (world map and town sources), kept in the project's own node_modules;
+# installed again when the lock file changed since the last install.
 here="$(cd "$(dirname "$0")/.." && pwd)"
-if [ -f "$here/package.json" ] && [ ! -f "$here/node_modules/.package-lock.json" ]; then
+if [ -f "$here/package.json" ] && { [ ! -f "$here/node_modules/.package-lock.json" ] ||
+     [ "$here/package-lock.json" -nt "$here/node_modules/.package-lock.json" ]; }; then
   (cd "$here" && npm ci --silent --no-audit --no-fund >/dev/null)
 fi
