@@ -1,0 +1,80 @@
+#include "exchange_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "station_record.h"
+
+namespace recbook {
+
+FileCheck CheckExchangeFile(const std::string& path) {
+  FileCheck c;
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    c.kind = FileKind::Missing;
+    return c;
+  }
+  c.size = static_cast<uint64_t>(st.st_size);
+  c.kind = FileKind::NotExchange;
+  unsigned char head[221];
+  if (c.size < 222 || ::pread(fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head)) {
+    ::close(fd);
+    return c;
+  }
+  ::close(fd);
+  long long count = 0;
+  for (int i = 186; i < 192; ++i) {  // header columns 187 to 192: digits and blanks only
+    if (head[i] == ' ') continue;
+    if (head[i] < '0' || head[i] > '9') return c;
+    count = count * 10 + (head[i] - '0');
+  }
+  const unsigned char a = head[219], b = head[220];
+  if (a == '\r' || a == '\n' || b == '\r' || b == '\n') {
+    c.pitch = 219 + ((a == '\r' || b == '\r') ? 1 : 0) + ((a == '\n' || b == '\n') ? 1 : 0);
+    if (static_cast<uint64_t>(count + 1) * static_cast<uint64_t>(c.pitch) != c.size) return c;
+    c.kind = FileKind::CrLf;
+    c.records = count;
+    return c;
+  }
+  c.kind = FileKind::True;
+  c.pitch = static_cast<int>(kRecordSize);
+  c.records = static_cast<long long>(c.size / kRecordSize) - 1;  // a trailing partial record is ignored
+  return c;
+}
+
+std::string CheckResultText(const FileCheck& check) {
+  switch (check.kind) {
+    case FileKind::Missing: return "-1";
+    case FileKind::NotExchange: return "-2";
+    case FileKind::CrLf: return "-3";
+    case FileKind::True: break;
+  }
+  return " " + std::to_string(check.records);
+}
+
+std::string WithoutLineEndings(const std::string& bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char ch : bytes)
+    if (ch != '\r' && ch != '\n' && ch != '\t') out += ch;
+  return out;
+}
+
+std::string CrLfExport(const std::string& trueBytes) {
+  const size_t records = trueBytes.size() / kRecordSize;
+  std::string out;
+  out.reserve(records * (kRecordSize + 2));
+  for (size_t k = 0; k < records; ++k) {
+    const size_t start = out.size();
+    out.append(trueBytes, k * kRecordSize, kRecordSize);
+    for (size_t i = start; i < out.size(); ++i)
+      if (out[i] == '\0') out[i] = ' ';
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace recbook

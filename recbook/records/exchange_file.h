@@ -1,0 +1,30 @@
+#pragma once
+// Recognising an Exchange data file from its size and header bytes alone (the records are not
+// read), and the conversions between the true file and its CR+LF variant.
+#include <cstdint>
+#include <string>
+
+namespace recbook {
+
+enum class FileKind { True, CrLf, NotExchange, Missing };
+
+struct FileCheck {
+  FileKind kind = FileKind::Missing;
+  long long records = 0;  // true: whole records after the header; CR+LF: the header count
+  int pitch = 219;        // bytes per record: 219, or 220/221 with line endings
+  uint64_t size = 0;
+};
+
+FileCheck CheckExchangeFile(const std::string& path);
+
+// The check's result as the editor knows it: "-1" missing, "-2" not an Exchange data file,
+// "-3" CR+LF, else the record count with a leading blank.
+std::string CheckResultText(const FileCheck& check);
+
+// The true file that opening a CR+LF file makes: every CR, LF and TAB removed.
+std::string WithoutLineEndings(const std::string& bytes);
+
+// The CR+LF export of true file bytes: each whole 219-byte record, NUL bytes as blanks, then CR LF.
+std::string CrLfExport(const std::string& trueBytes);
+
+}  // namespace recbook

@@ -1,0 +1,162 @@
+// vatool xms: Exchange data files in batch. Each subcommand is one function and one row of kXms.
+#include <cstdio>
+#include <ctime>
+#include <istream>
+#include <ostream>
+
+#include "arguments.h"
+#include "atomic_file.h"
+#include "records/exchange_file.h"
+#include "records/item_table.h"
+#include "records/record_text.h"
+#include "records/sample_generator.h"
+#include "subcommand_table.h"
+
+namespace vatool {
+namespace {
+
+using recbook::FileKind;
+
+constexpr const char* kUsage =
+    "usage: vatool xms COMMAND ...\n"
+    "  info FILE                               the kind of file, record count, pitch and header items\n"
+    "  convert --to true|crlf IN -o OUT        write the true file or the CR+LF variant\n"
+    "  generate --records N [--seed S] -o FILE write a sample file of N station records\n";
+
+std::string MissingText() { return "File  doesn't  exist  !!  "; }
+std::string NotExchangeText(const std::string& path) {
+  return "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
+}
+
+std::string TrimRight(std::string_view s) {
+  const auto last = s.find_last_not_of(' ');
+  return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
+}
+
+int Info(const Arguments& a, std::ostream& out, std::ostream& err) {
+  if (a.Positional().size() != 1) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  const std::string& path = a.Positional()[0];
+  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
+  if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
+    out << "kind: " << (c.kind == FileKind::Missing ? "missing" : "none") << '\n';
+    return kExitBadInput;
+  }
+  std::string head;
+  {
+    // Only the header is read; the records are never touched.
+    FILE* f = std::fopen(path.c_str(), "rb");
+    char buf[recbook::kRecordSize];
+    const size_t n = f ? std::fread(buf, 1, sizeof buf, f) : 0;
+    if (f) std::fclose(f);
+    if (n != sizeof buf) {
+      err << path << ": cannot read the header\n";
+      return kExitBadInput;
+    }
+    head.assign(buf, sizeof buf);
+  }
+  out << "kind: " << (c.kind == FileKind::True ? "true" : "crlf") << '\n';
+  out << "records: " << c.records << '\n';
+  out << "pitch: " << c.pitch << '\n';
+  for (const auto& item : recbook::kHeaderItems) {
+    if (item.code == "filler") continue;
+    out << item.code << ": " << TrimRight(head.substr(item.offset(), item.width)) << '\n';
+  }
+  return kExitOk;
+}
+
+// The true bytes of an Exchange data file, as opening it makes them; empty with a message on failure.
+bool TrueBytes(const std::string& path, std::string& bytes, std::ostream& err) {
+  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
+  if (c.kind == FileKind::Missing) {
+    err << MissingText() << '\n';
+    return false;
+  }
+  if (c.kind == FileKind::NotExchange) {
+    err << NotExchangeText(path) << '\n';
+    return false;
+  }
+  if (!quorla::ReadWholeFile(path, bytes)) {
+    err << path << ": cannot be read\n";
+    return false;
+  }
+  if (c.kind == FileKind::True) return true;
+  bytes = recbook::WithoutLineEndings(bytes);
+  // The converted text must itself be a true file with the records the header promised.
+  if (bytes.size() < 222 || bytes.size() % recbook::kRecordSize != 0 ||
+      static_cast<long long>(bytes.size() / recbook::kRecordSize) - 1 != c.records) {
+    err << NotExchangeText(path) << '\n';
+    return false;
+  }
+  return true;
+}
+
+int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
+  const auto to = a.Value("--to");
+  const auto target = a.Value("-o");
+  if (a.Positional().size() != 1 || !target || !to || (*to != "true" && *to != "crlf")) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  std::string bytes;
+  if (!TrueBytes(a.Positional()[0], bytes, err)) return kExitBadInput;
+  if (*to == "crlf") bytes = recbook::CrLfExport(bytes);
+  if (!quorla::WriteFileAtomically(*target, bytes)) {
+    err << "File wasn't save  !!\n" << *target << '\n';
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
+  const auto records = ParseInteger(a.Value("--records").value_or(""));
+  const auto seed = ParseInteger(a.Value("--seed").value_or("1"));
+  const auto target = a.Value("-o");
+  if (!records || *records < 0 || *records > 999999 || !seed || !target || !a.Positional().empty()) {
+    err << "vatool xms generate: --records 0..999999 (the header count has six digits), -o FILE\n";
+    return kExitBadInput;
+  }
+  const std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  ::localtime_r(&now, &tm);
+  const quorla::LocalTime today{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+  if (!quorla::WriteFileAtomically(*target, recbook::SampleFile(*records, static_cast<uint64_t>(*seed), today))) {
+    err << "File wasn't save  !!\n" << *target << '\n';
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+struct XmsCommand {
+  std::string_view name;
+  std::set<std::string> valued, flags;
+  int (*run)(const Arguments&, std::ostream&, std::ostream&);
+};
+
+const XmsCommand kXms[] = {
+    {"info", {}, {}, Info},
+    {"convert", {"--to", "-o"}, {}, Convert},
+    {"generate", {"--records", "--seed", "-o"}, {}, Generate},
+};
+
+int RunXms(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
+  for (const XmsCommand& c : kXms) {
+    if (c.name != args[0]) continue;
+    const Arguments a(args.subspan(1), c.valued, c.flags);
+    if (!a.ok()) {
+      err << "vatool xms " << c.name << ": " << a.error() << '\n' << kUsage;
+      return kExitBadInput;
+    }
+    return c.run(a, out, err);
+  }
+  err << "vatool xms: unknown command '" << args[0] << "'\n" << kUsage;
+  return kExitBadInput;
+}
+
+const SubcommandGroupRegistration kRegistration{
+    {"xms", "Exchange data files: info, convert, generate", kUsage, RunXms}};
+
+}  // namespace
+}  // namespace vatool
