@@ -29,7 +29,7 @@ constexpr Band kBands[] = {
     {68.0, 87.5, 0.0125, "11K0F3E"}, {146.0, 149.9, 0.0125, "11K0F3E"}, {150.05, 174.0, 0.0125, "11K0F3E"},
     {406.1, 430.0, 0.0125, "11K0F3E"}, {440.0, 470.0, 0.025, "16K0F3E"},
 };
-constexpr const char* kPatterns[] = {"000ND00", "030EA10", "060EB06", "090DE12", "120EC03"};
+constexpr const char* kPatterns[] = {"000ND00", "030EA10", "060EB06", "030EB00", "045EC00"};
 
 std::string Decimal(double v, int decimals) {
   char buf[32];
