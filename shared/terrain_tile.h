@@ -1,0 +1,81 @@
+#pragma once
+// HCM-TOPO terrain tiles: where a position lies, how a tile file is laid out, and the height taken
+// from one block record.
+//
+// A tile covers 1 x 1 degree from its south-west corner (ilon, ilat) and is split into 12 x 12
+// blocks of 5' x 5', numbered k = 12*by + bx + 1 from the south-west, rows south to north. Block k
+// is record k (1-based) of L bytes: 101 rows of signed 16-bit little-endian heights, south to
+// north, each row west to east, with both block edges included. Below 50N a row has 101 columns
+// (3" x 3"), from 50N on 51 columns (6" x 3"). A file shorter than 144 records (plus 1024 bytes
+// below 50N) is missing.
+#include <cstdint>
+#include <string>
+
+namespace quorla {
+
+inline constexpr float kNoHeight = -9999.0f;
+
+inline constexpr int kBlockRows = 101;
+inline constexpr int kMaxBlockColumns = 101;
+inline constexpr int kMaxBlockValues = kBlockRows * kMaxBlockColumns;  // 10 201
+
+// Grid intervals per block row: 100 below 50N, 50 from 50N on.
+inline constexpr int BlockIntervals(int ilat) { return ilat < 50 ? 100 : 50; }
+inline constexpr int BlockColumns(int ilat) { return BlockIntervals(ilat) + 1; }
+// Record length L in bytes: 20 402 or 10 302.
+inline constexpr long RecordLength(int ilat) { return 2L * kBlockRows * BlockColumns(ilat); }
+// The shortest usable file: 144 records, plus 1024 bytes below 50N (2 938 912 and 1 483 488).
+inline constexpr long RequiredTileLength(int ilat) { return 144 * RecordLength(ilat) + (ilat < 50 ? 1024 : 0); }
+
+struct TileLocation {
+  int ilon = 0, ilat = 0;  // south-west corner of the tile
+  int bx = 0, by = 0;      // block column from the west, block row from the south (0..11)
+  int k = 1;               // block number 1..144
+  int n = 100;             // grid intervals per block row
+  double x = 0, y = 0;     // grid position inside the block: 0..n columns, 0..100 rows
+  int32_t key = 0;         // ilon * 1 000 000 + ilat * 1000 + k
+};
+
+// False (no data) south of the equator and for positions no tile can hold (not finite, |lon| of
+// 1000 or more, lat of 100 or more).
+bool LocateTile(double lon, double lat, TileLocation& out);
+
+// "E015", "W004": hemisphere letter and three-digit degrees of the longitude column.
+std::string TileColumnName(int ilon);
+// "E015N49".
+std::string TileName(int ilon, int ilat);
+
+// The tile file of (ilon, ilat) under the terrain directory: the first entry of the column folder
+// matching the tile name + ".?3E", names compared without regard to case. Empty when none.
+std::string FindTileFile(const std::string& terrainDir, int ilon, int ilat);
+
+// The height at grid position (x, y) of a block of `columns` columns: bilinear and rounded to
+// 0.1 m, or the value of the grid point south-west of the position. Values are used unchanged
+// (negative heights and void markers included).
+float HeightFromBlock(const int16_t* block, int columns, double x, double y, bool interpolated);
+
+// An open tile file, read one record at a time.
+class TileFile {
+ public:
+  TileFile() = default;
+  ~TileFile();
+  TileFile(const TileFile&) = delete;
+  TileFile& operator=(const TileFile&) = delete;
+
+  bool Open(const std::string& path);  // false when it cannot be opened
+  void Close();
+  bool IsOpen() const { return fd_ >= 0; }
+  const std::string& Path() const { return path_; }
+  // True when the file has the required length for tiles at ilat; a short file is measured
+  // again on each call, so a tile that is still being written is taken once it is complete.
+  bool LongEnough(int ilat);
+  // Reads record k (1..144) of tiles at ilat into out (RecordLength(ilat) / 2 values).
+  bool ReadRecord(int ilat, int k, int16_t* out);
+
+ private:
+  int fd_ = -1;
+  long long length_ = 0;
+  std::string path_;
+};
+
+}  // namespace quorla
