@@ -1,6 +1,7 @@
 #pragma once
-// The lenient numeric read used for co-ordinate fields and planar input: the leading numeric part of
-// a text (optional sign, digits, optional "." and digits), 0 when there is none.
+// The lenient numeric read of record items, co-ordinate fields and planar input: leading blanks,
+// tabs and line feeds skipped, then the leading numeric part of the text (optional sign, digits,
+// optional "." and digits), 0 when there is none.
 #include <string_view>
 
 namespace quorla {

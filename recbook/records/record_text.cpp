@@ -19,38 +19,6 @@ bool IsBlankItem(std::string_view text) {
   return true;
 }
 
-double LenientNumber(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  double value = 0.0, scale = 1.0;
-  bool seenPoint = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      if (seenPoint) {
-        scale /= 10.0;
-        value += (c - '0') * scale;
-      } else {
-        value = value * 10.0 + (c - '0');
-      }
-    } else if (c == '.' && !seenPoint) {
-      seenPoint = true;
-    } else {
-      break;
-    }
-  }
-  return negative ? -value : value;
-}
-
-std::string WithoutBlanks(std::string_view text) {
-  std::string out;
-  for (char c : text)
-    if (c != ' ') out += c;
-  return out;
-}
-
 std::optional<double> FrequencyMHz(std::string_view item12) {
   const std::string_view number = item12.substr(0, 11);
   if (IsBlankItem(number)) return std::nullopt;

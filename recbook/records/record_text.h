@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "geo_text.h"
 #include "host.h"
+#include "lenient_number.h"
 
 namespace recbook {
 
@@ -14,13 +16,9 @@ std::string FixWidth(std::string_view text, size_t width);
 // True when every character is a blank; an empty text counts as blank.
 bool IsBlankItem(std::string_view text);
 
-// The lenient decimal reading of numeric items: leading blanks, tabs and line feeds skipped, an
-// optional sign, digits with an optional "."; reading stops at the first other character. A text
-// without a number gives 0.
-double LenientNumber(std::string_view text);
-
-// The text with every blank removed.
-std::string WithoutBlanks(std::string_view text);
+// Numeric items are read leniently; blanks are removed from entered texts (shared with the map).
+using quorla::LenientNumber;
+using quorla::WithoutBlanks;
 
 // [1A] / [1Y]: the frequency in MHz ("K" kHz, "G" GHz, any other letter MHz), nullopt when
 // characters 1 to 11 are blank.
