@@ -107,16 +107,18 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
   const int fd = ::open(path.c_str(), O_RDONLY);
   if (fd < 0) return false;
-  char buffer[1 << 16];
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+  std::vector<char> buffer(1 << 20);
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
       return false;
     }
     if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
+    bytes.append(buffer.data(), static_cast<size_t>(n));
   }
   ::close(fd);
   return true;

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
+
 #include "station_record.h"
 
 namespace recbook {
@@ -56,23 +58,27 @@ std::string CheckResultText(const FileCheck& check) {
 }
 
 std::string WithoutLineEndings(const std::string& bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (char ch : bytes)
-    if (ch != '\r' && ch != '\n' && ch != '\t') out += ch;
+  std::string out(bytes.size(), '\0');
+  char* w = out.data();
+  for (char ch : bytes) {
+    *w = ch;
+    w += (ch != '\r' && ch != '\n' && ch != '\t');  // branch-free: this runs over whole files
+  }
+  out.resize(static_cast<size_t>(w - out.data()));
   return out;
 }
 
 std::string CrLfExport(const std::string& trueBytes) {
   const size_t records = trueBytes.size() / kRecordSize;
-  std::string out;
-  out.reserve(records * (kRecordSize + 2));
+  std::string out(records * (kRecordSize + 2), '\0');
+  char* w = out.data();
   for (size_t k = 0; k < records; ++k) {
-    const size_t start = out.size();
-    out.append(trueBytes, k * kRecordSize, kRecordSize);
-    for (size_t i = start; i < out.size(); ++i)
-      if (out[i] == '\0') out[i] = ' ';
-    out += "\r\n";
+    std::memcpy(w, trueBytes.data() + k * kRecordSize, kRecordSize);
+    for (char* nul = w; (nul = static_cast<char*>(std::memchr(nul, '\0', static_cast<size_t>(w + kRecordSize - nul))));)
+      *nul = ' ';
+    w[kRecordSize] = '\r';
+    w[kRecordSize + 1] = '\n';
+    w += kRecordSize + 2;
   }
   return out;
 }
