@@ -1,6 +1,7 @@
 #pragma once
 // The table of vatool's command groups ("xms", "antenna", "geo", ...). Each *_commands.cpp file
 // registers its groups with a static SubcommandGroupRegistration, so a new group needs no edit here.
+// Several files may register pieces of one group under the same name.
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -13,6 +14,9 @@ namespace vatool {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFindings = 1;
 inline constexpr int kExitBadInput = 2;
+// Returned by a group runner for a subcommand it does not hold, so that the next registration of
+// the same group name may take it ("xms" is split over the files of several modules).
+inline constexpr int kUnknownCommand = -1;
 
 // Arguments after the group name: args[0] is the subcommand ("info", "check", ...).
 using GroupRunner = int (*)(std::span<const std::string> args, std::istream& in, std::ostream& out,

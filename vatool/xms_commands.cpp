@@ -151,8 +151,7 @@ int RunXms(std::span<const std::string> args, std::istream&, std::ostream& out, 
     }
     return c.run(a, out, err);
   }
-  err << "vatool xms: unknown command '" << args[0] << "'\n" << kUsage;
-  return kExitBadInput;
+  return kUnknownCommand;
 }
 
 const SubcommandGroupRegistration kRegistration{
