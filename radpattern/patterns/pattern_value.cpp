@@ -45,10 +45,9 @@ Tables BuildTables() {
   return t;
 }
 
-const Tables& Table() {
-  static const Tables tables = BuildTables();
-  return tables;
-}
+// Built when the library loads, so that a call pays no initialisation guard.
+const Tables kTables = BuildTables();
+const Tables& Table() { return kTables; }
 
 float Radicand(float r) { return r < 0.0f ? 0.0f : r; }
 
@@ -83,11 +82,12 @@ float Backed(const BackedLobe& p, float c1, float c) {
 // antenna). False when the type is unknown or the first field is out of its range.
 bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
   const auto inRange = [x](int hi) { return x >= 1 && x <= hi; };
-  const float c = std::cos(phi * kDeg);
+  const auto cosPhi = [phi] { return std::cos(phi * kDeg); };
   if ((t1 == 'E' && t2 == 'A') || (t1 == 'D' && t2 == 'E')) {
     if (!inRange(65)) return false;
     const float c1 = Table().cosX[x];
     const float q = 1.0f - c1 * c1;
+    const float c = cosPhi();
     float b;
     if (t1 == 'E') {
       const float d = kSqrt2 * c1 - 1.0f;
@@ -102,7 +102,7 @@ bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
   }
   if (t1 == 'E' && (t2 == 'B' || t2 == 'C')) {
     if (!inRange(t2 == 'B' ? 79 : 96)) return false;
-    e = Backed(t2 == 'B' ? kEB : kEC, Table().cosX[x], c);
+    e = Backed(t2 == 'B' ? kEB : kEC, Table().cosX[x], cosPhi());
     return true;
   }
   if (t1 == 'L' && t2 == 'A') {
@@ -122,6 +122,7 @@ bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
   if (!(ka || multi) || x > 100) return false;
   const float k = static_cast<float>(x) / 100.0f;
   if (ka) {
+    const float c = cosPhi();
     const float s = std::sqrt(Radicand((1.0f - k) * (1.0f - k) * c * c + 4.0f * k));
     e = ((1.0f - k) * c + s) / 2.0f;
   } else {
