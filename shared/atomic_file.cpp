@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace quorla {
@@ -51,15 +52,45 @@ int OpenStaging(const std::string& target, std::string& stagingPath) {
   return fd;
 }
 
-bool Finish(int fd, bool ok, const std::string& stagingPath, const std::string& target) {
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(stagingPath.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(stagingPath.c_str());
+}  // namespace
+
+AtomicFileWriter::AtomicFileWriter(std::string target, Durability durability)
+    : target_(std::move(target)), durability_(durability) {
+  fd_ = OpenStaging(target_, staging_);
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(staging_.c_str());
+  }
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  ok_ = ok() && WriteAll(fd_, bytes.data(), bytes.size());
+  written_ += bytes.size();
+  // Start the disk writes of every full 8 MiB as it is written, so that the flush at the end
+  // waits for little more than the last piece.
+  constexpr unsigned long long kPiece = 8ull << 20;
+  if (ok_ && durability_ == Durability::Flushed && written_ - flushedTo_ >= kPiece) {
+    ::sync_file_range(fd_, static_cast<off_t>(flushedTo_), static_cast<off_t>(written_ - flushedTo_),
+                      SYNC_FILE_RANGE_WRITE);
+    flushedTo_ = written_;
+  }
+  return ok_;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  bool done = ok_ && (durability_ == Durability::Renamed || ::fsync(fd_) == 0);
+  done = (::close(fd_) == 0) && done;
+  fd_ = -1;
+  done = done && ::rename(staging_.c_str(), target_.c_str()) == 0;
+  if (!done) {
+    ::unlink(staging_.c_str());
     return false;
   }
-  const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);
+  const int dir = durability_ == Durability::Flushed ? ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY) : -1;
   if (dir >= 0) {
     ::fsync(dir);
     ::close(dir);
@@ -67,40 +98,28 @@ bool Finish(int fd, bool ok, const std::string& stagingPath, const std::string& 
   return true;
 }
 
-}  // namespace
-
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string staging;
-  const int fd = OpenStaging(path, staging);
-  if (fd < 0) return false;
-  return Finish(fd, WriteAll(fd, bytes.data(), bytes.size()), staging, path);
+  AtomicFileWriter out(path);
+  return out.Write(bytes) && out.Commit();
 }
 
 bool ReplaceFileAtomically(const std::string& source, const std::string& target) {
-  const int in = ::open(source.c_str(), O_RDONLY);
+  const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;
-  std::string staging;
-  const int fd = OpenStaging(target, staging);
-  if (fd < 0) {
-    ::close(in);
-    return false;
-  }
+  AtomicFileWriter out(target);
   std::vector<char> buffer(1 << 20);
-  bool ok = true;
-  for (;;) {
+  bool ok = out.ok();
+  while (ok) {
     const ssize_t n = ::read(in, buffer.data(), buffer.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       ok = n == 0;
       break;
     }
-    if (!WriteAll(fd, buffer.data(), static_cast<size_t>(n))) {
-      ok = false;
-      break;
-    }
+    ok = out.Write(std::string_view(buffer.data(), static_cast<size_t>(n)));
   }
   ::close(in);
-  return Finish(fd, ok, staging, target);
+  return ok && out.Commit();
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {

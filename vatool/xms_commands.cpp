@@ -7,6 +7,7 @@
 #include "arguments.h"
 #include "atomic_file.h"
 #include "records/exchange_file.h"
+#include "records/file_conversion.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
 #include "records/sample_generator.h"
@@ -67,32 +68,6 @@ int Info(const Arguments& a, std::ostream& out, std::ostream& err) {
   return kExitOk;
 }
 
-// The true bytes of an Exchange data file, as opening it makes them; empty with a message on failure.
-bool TrueBytes(const std::string& path, std::string& bytes, std::ostream& err) {
-  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
-  if (c.kind == FileKind::Missing) {
-    err << MissingText() << '\n';
-    return false;
-  }
-  if (c.kind == FileKind::NotExchange) {
-    err << NotExchangeText(path) << '\n';
-    return false;
-  }
-  if (!quorla::ReadWholeFile(path, bytes)) {
-    err << path << ": cannot be read\n";
-    return false;
-  }
-  if (c.kind == FileKind::True) return true;
-  bytes = recbook::WithoutLineEndings(bytes);
-  // The converted text must itself be a true file with the records the header promised.
-  if (bytes.size() < 222 || bytes.size() % recbook::kRecordSize != 0 ||
-      static_cast<long long>(bytes.size() / recbook::kRecordSize) - 1 != c.records) {
-    err << NotExchangeText(path) << '\n';
-    return false;
-  }
-  return true;
-}
-
 int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto to = a.Value("--to");
   const auto target = a.Value("-o");
@@ -100,14 +75,29 @@ int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
     err << kUsage;
     return kExitBadInput;
   }
-  std::string bytes;
-  if (!TrueBytes(a.Positional()[0], bytes, err)) return kExitBadInput;
-  if (*to == "crlf") bytes = recbook::CrLfExport(bytes);
-  if (!quorla::WriteFileAtomically(*target, bytes)) {
-    err << "File wasn't save  !!\n" << *target << '\n';
+  const std::string& source = a.Positional()[0];
+  const recbook::FileCheck c = recbook::CheckExchangeFile(source);
+  if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
+    err << (c.kind == FileKind::Missing ? MissingText() : NotExchangeText(source)) << '\n';
     return kExitBadInput;
   }
-  return kExitOk;
+  // The source stays as it was, so the output can be made again: it is renamed into place
+  // without waiting for the disk.
+  const auto to_kind = *to == "crlf" ? FileKind::CrLf : FileKind::True;
+  switch (recbook::ConvertExchangeFile(source, c, to_kind, *target, quorla::AtomicFileWriter::Durability::Renamed)) {
+    case recbook::ConversionResult::Ok:
+      return kExitOk;
+    case recbook::ConversionResult::NotExchange:
+      err << NotExchangeText(source) << '\n';
+      break;
+    case recbook::ConversionResult::ReadFailed:
+      err << source << ": cannot be read\n";
+      break;
+    case recbook::ConversionResult::WriteFailed:
+      err << "File wasn't save  !!\n" << *target << '\n';
+      break;
+  }
+  return kExitBadInput;
 }
 
 int Generate(const Arguments& a, std::ostream&, std::ostream& err) {

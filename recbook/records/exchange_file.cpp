@@ -57,21 +57,26 @@ std::string CheckResultText(const FileCheck& check) {
   return " " + std::to_string(check.records);
 }
 
-std::string WithoutLineEndings(const std::string& bytes) {
-  std::string out(bytes.size(), '\0');
-  char* w = out.data();
-  for (char ch : bytes) {
+size_t RemoveLineEndings(std::string_view bytes, char* out) {
+  char* w = out;
+  for (const char ch : bytes) {
     *w = ch;
     w += (ch != '\r' && ch != '\n' && ch != '\t');  // branch-free: this runs over whole files
   }
-  out.resize(static_cast<size_t>(w - out.data()));
+  return static_cast<size_t>(w - out);
+}
+
+std::string WithoutLineEndings(std::string_view bytes) {
+  std::string out(bytes.size(), '\0');
+  out.resize(RemoveLineEndings(bytes, out.data()));
   return out;
 }
 
-std::string CrLfExport(const std::string& trueBytes) {
+void AppendCrLfRecords(std::string_view trueBytes, std::string& out) {
   const size_t records = trueBytes.size() / kRecordSize;
-  std::string out(records * (kRecordSize + 2), '\0');
-  char* w = out.data();
+  const size_t start = out.size();
+  out.resize(start + records * (kRecordSize + 2));
+  char* w = out.data() + start;
   for (size_t k = 0; k < records; ++k) {
     std::memcpy(w, trueBytes.data() + k * kRecordSize, kRecordSize);
     for (char* nul = w; (nul = static_cast<char*>(std::memchr(nul, '\0', static_cast<size_t>(w + kRecordSize - nul))));)
@@ -80,6 +85,11 @@ std::string CrLfExport(const std::string& trueBytes) {
     w[kRecordSize + 1] = '\n';
     w += kRecordSize + 2;
   }
+}
+
+std::string CrLfExport(std::string_view trueBytes) {
+  std::string out;
+  AppendCrLfRecords(trueBytes, out);
   return out;
 }
 

@@ -3,6 +3,7 @@
 // read), and the conversions between the true file and its CR+LF variant.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace recbook {
 
@@ -21,10 +22,14 @@ FileCheck CheckExchangeFile(const std::string& path);
 // "-3" CR+LF, else the record count with a leading blank.
 std::string CheckResultText(const FileCheck& check);
 
-// The true file that opening a CR+LF file makes: every CR, LF and TAB removed.
-std::string WithoutLineEndings(const std::string& bytes);
+// The true file that opening a CR+LF file makes: every CR, LF and TAB removed. The first form
+// writes into out (room for bytes.size()) and returns the length written.
+size_t RemoveLineEndings(std::string_view bytes, char* out);
+std::string WithoutLineEndings(std::string_view bytes);
 
 // The CR+LF export of true file bytes: each whole 219-byte record, NUL bytes as blanks, then CR LF.
-std::string CrLfExport(const std::string& trueBytes);
+// The first form appends to out; a trailing partial record is left out.
+void AppendCrLfRecords(std::string_view trueBytes, std::string& out);
+std::string CrLfExport(std::string_view trueBytes);
 
 }  // namespace recbook

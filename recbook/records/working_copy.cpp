@@ -49,12 +49,14 @@ uint64_t WorkingCopy::StoredRecords() const {
   return static_cast<uint64_t>(st.st_size) / kRecordSize;
 }
 
-bool WorkingCopy::ReadRecord(uint64_t k, char out[kRecordSize]) const {
+bool WorkingCopy::ReadRecord(uint64_t k, char out[kRecordSize]) const { return ReadRecords(k, 1, out); }
+
+bool WorkingCopy::ReadRecords(uint64_t first, size_t count, char* out) const {
   if (fd_ < 0) return false;
-  size_t got = 0;
-  const off_t at = static_cast<off_t>(k * kRecordSize);
-  while (got < kRecordSize) {
-    const ssize_t n = ::pread(fd_, out + got, kRecordSize - got, at + static_cast<off_t>(got));
+  const size_t bytes = count * kRecordSize;
+  const off_t at = static_cast<off_t>(first * kRecordSize);
+  for (size_t got = 0; got < bytes;) {
+    const ssize_t n = ::pread(fd_, out + got, bytes - got, at + static_cast<off_t>(got));
     if (n <= 0) return false;
     got += static_cast<size_t>(n);
   }
@@ -81,14 +83,7 @@ bool WorkingCopy::ForEachRecord(uint64_t first,
   std::vector<char> block(kBlockRecords * kRecordSize);
   for (uint64_t k = first; k < total;) {
     const uint64_t want = std::min<uint64_t>(kBlockRecords, total - k);
-    const size_t bytes = static_cast<size_t>(want) * kRecordSize;
-    size_t got = 0;
-    const off_t at = static_cast<off_t>(k * kRecordSize);
-    while (got < bytes) {
-      const ssize_t n = ::pread(fd_, block.data() + got, bytes - got, at + static_cast<off_t>(got));
-      if (n <= 0) return false;
-      got += static_cast<size_t>(n);
-    }
+    if (!ReadRecords(k, static_cast<size_t>(want), block.data())) return false;
     for (uint64_t i = 0; i < want; ++i, ++k)
       if (!visit(k, std::string_view(block.data() + i * kRecordSize, kRecordSize))) return true;
   }

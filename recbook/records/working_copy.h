@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "records/station_record.h"
 
@@ -23,6 +24,12 @@ class WorkingCopy {
   // yet, and opens it. False (and no open copy) when the source cannot be read or the copy fails.
   bool MakeFrom(const std::string& source);
 
+  // Exchanges the two copies (a new file is loaded into a fresh copy first, so that a failed load
+  // leaves the current one as it was).
+  void Swap(WorkingCopy& other) noexcept {
+    std::swap(path_, other.path_);
+    std::swap(fd_, other.fd_);
+  }
   // Closes and deletes the working copy (the window closes).
   void Remove();
 
@@ -34,6 +41,8 @@ class WorkingCopy {
 
   // Record k as 219 bytes; false when k is past the end or the read fails.
   bool ReadRecord(uint64_t k, char out[kRecordSize]) const;
+  // count records from first on into out (count x 219 bytes); false when any is missing.
+  bool ReadRecords(uint64_t first, size_t count, char* out) const;
   // Writes record k (text fixed to 219 bytes with blanks); k may be the next one past the end.
   bool WriteRecord(uint64_t k, std::string_view text);
 
