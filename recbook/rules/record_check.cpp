@@ -108,6 +108,19 @@ constexpr BiText kMayIgnore{"May I ignore it  ?", "Mohu to ignorovat  ?"};
 
 const CheckRow& Row(Check c) { return kRows[static_cast<size_t>(c)]; }
 
+// An item at its compile-time position: the check reads some thirty items per record.
+template <Item I>
+std::string_view At(const StationRecord& r) {
+  constexpr ItemSpec s = Spec(I);
+  return {r.bytes + s.offset(), s.width};
+}
+
+bool Blank(std::string_view s) {
+  for (char c : s)
+    if (c != ' ') return false;
+  return true;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 int Digits(std::string_view s) {
@@ -125,9 +138,10 @@ bool HalfValid(std::string_view t, char positive, char negative, int degreeLimit
   return Digits(t.substr(0, 3)) <= degreeLimit && Digits(t.substr(4, 2)) <= 59 && Digits(t.substr(6, 2)) <= 59;
 }
 
+// Codes of one or two characters, compared character by character.
 bool InList(std::span<const CodeLine> lines, std::string_view code) {
   for (const CodeLine& l : lines)
-    if (l.code == code) return true;
+    if (l.code[0] == code[0] && (code.size() == 1 || l.code[1] == code[1])) return true;
   return false;
 }
 
@@ -156,7 +170,7 @@ double BandwidthValue(std::string_view code4) {
 
 // YYYYMMDD of a date item read leniently; 0 for a blank date.
 long DateKey(std::string_view d) {
-  if (IsBlankItem(d)) return 0;
+  if (Blank(d)) return 0;
   const char buf[8] = {d[4], d[5], d[6], d[7], d[2], d[3], d[0], d[1]};
   return static_cast<long>(LenientNumber(std::string_view(buf, 8)));
 }
@@ -182,40 +196,40 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
   auto fail = [&](Check c) { return stop(c); };
   auto result = [](Check c) { return CheckResult{c, Row(c).mark}; };
 
-  const std::string_view tx = ItemText(r, Item::k1A), rx = ItemText(r, Item::k1Y);
-  const bool txBlank = IsBlankItem(tx.substr(0, 11)), rxBlank = IsBlankItem(rx.substr(0, 11));
+  const std::string_view tx = At<Item::k1A>(r), rx = At<Item::k1Y>(r);
+  const bool txBlank = Blank(tx.substr(0, 11)), rxBlank = Blank(rx.substr(0, 11));
   if (txBlank && rxBlank && fail(Check::FrequencyMissing)) return result(Check::FrequencyMissing);
 
-  const char category = ItemText(r, Item::k1Z)[0];
+  const char category = At<Item::k1Z>(r)[0];
   if ((category < '1' || category > '5') && fail(Check::FrequencyCategory)) return result(Check::FrequencyCategory);
 
-  const std::string_view stationClass = ItemText(r, Item::k6A);
+  const std::string_view stationClass = At<Item::k6A>(r);
   if (all && !InList(StationClasses().lines, stationClass) && fail(Check::StationClass))
     return result(Check::StationClass);
-  if (all && !InList(ServiceNatures().lines, ItemText(r, Item::k6B)) && fail(Check::ServiceNature))
+  if (all && !InList(ServiceNatures().lines, At<Item::k6B>(r)) && fail(Check::ServiceNature))
     return result(Check::ServiceNature);
-  const std::string_view use = ItemText(r, Item::k6Z);
+  const std::string_view use = At<Item::k6Z>(r);
   if (all && !(IsCategoryLetter(use[0]) && (IsCategoryLetter(use[1]) || use[1] == ' ')) && fail(Check::UseCategory))
     return result(Check::UseCategory);
 
-  const char occupation = ItemText(r, Item::k10Z)[0];
+  const char occupation = At<Item::k10Z>(r)[0];
   if (occupation != '0' && occupation != '1' && occupation != ' ' && fail(Check::ChannelOccupation))
     return result(Check::ChannelOccupation);
 
-  const std::string_view name = ItemText(r, Item::k4A);
-  if (all && IsBlankItem(name) && fail(Check::NameMissing)) return result(Check::NameMissing);
-  if (IsBlankItem(ItemText(r, Item::k4B)) && fail(Check::CountryMissing)) return result(Check::CountryMissing);
+  const std::string_view name = At<Item::k4A>(r);
+  if (all && Blank(name) && fail(Check::NameMissing)) return result(Check::NameMissing);
+  if (Blank(At<Item::k4B>(r)) && fail(Check::CountryMissing)) return result(Check::CountryMissing);
 
-  const std::string_view position = ItemText(r, Item::k4C);
-  const bool positionBlank = IsBlankItem(position);
+  const std::string_view position = At<Item::k4C>(r);
+  const bool positionBlank = Blank(position);
   if (all && positionBlank && name.find("INTR") == std::string_view::npos && fail(Check::NameNotIntr))
     return result(Check::NameNotIntr);
   if (!positionBlank && !LongitudeValid(position.substr(0, 8)) && fail(Check::Longitude)) return result(Check::Longitude);
   if (!positionBlank && !LatitudeValid(position.substr(8, 7)) && fail(Check::Latitude)) return result(Check::Latitude);
 
   // A blank radius is neither 0 nor > 0.
-  const std::string_view radius = ItemText(r, Item::k4D);
-  const bool radiusBlank = IsBlankItem(radius);
+  const std::string_view radius = At<Item::k4D>(r);
+  const bool radiusBlank = Blank(radius);
   if (radiusBlank && !positionBlank && fail(Check::RadiusMissing)) return result(Check::RadiusMissing);
   const double R = LenientNumber(radius);
   const bool radiusZero = !radiusBlank && R == 0, radiusPositive = !radiusBlank && R > 0;
@@ -224,8 +238,8 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
   if (all && radiusPositive && classLetter == 'F' && fail(Check::RadiusPositiveFixed))
     return result(Check::RadiusPositiveFixed);
 
-  const std::string_view emission = ItemText(r, Item::k7A);
-  if (IsBlankItem(emission) && fail(Check::EmissionMissing)) return result(Check::EmissionMissing);
+  const std::string_view emission = At<Item::k7A>(r);
+  if (Blank(emission) && fail(Check::EmissionMissing)) return result(Check::EmissionMissing);
   const std::string_view bandwidth = emission.substr(0, 4);
   if (CountBandwidth(bandwidth).valid()) {
     const double v = BandwidthValue(bandwidth);
@@ -237,20 +251,20 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
     return result(Check::BandwidthCode);
   }
 
-  const bool powerBlank = IsBlankItem(ItemText(r, Item::k8B1));
+  const bool powerBlank = Blank(At<Item::k8B1>(r));
   if (all && txBlank && !powerBlank && fail(Check::PowerNotBlank)) return result(Check::PowerNotBlank);
   if (all && !txBlank && powerBlank && fail(Check::PowerMissing)) return result(Check::PowerMissing);
-  const char reference = ItemText(r, Item::k8B2)[0];
+  const char reference = At<Item::k8B2>(r)[0];
   if (reference != 'E' && reference != 'I' && fail(Check::ReferenceAntenna)) return result(Check::ReferenceAntenna);
 
   // Mobile stations and service areas have an omnidirectional antenna 3 m high.
   const bool mobileLike = classLetter == 'M' || radiusPositive;
-  const double azimuth = LenientNumber(ItemText(r, Item::k9A));
+  const double azimuth = LenientNumber(At<Item::k9A>(r));
   const bool azimuthOut = azimuth < 0 || azimuth > 360;
   if (all && mobileLike && azimuth != 0 && fail(Check::AzimuthNotBlank)) return result(Check::AzimuthNotBlank);
   if (all && !mobileLike && azimuthOut && fail(Check::AzimuthRange)) return result(Check::AzimuthRange);
   if (calcOnly && radiusZero && azimuthOut && fail(Check::CalcAzimuthRange)) return result(Check::CalcAzimuthRange);
-  const double elevation = LenientNumber(ItemText(r, Item::k9B));
+  const double elevation = LenientNumber(At<Item::k9B>(r));
   const bool elevationOut = elevation < -90 || elevation > 90;
   if (all && mobileLike && elevation != 0 && fail(Check::ElevationNotBlank)) return result(Check::ElevationNotBlank);
   if (all && !mobileLike && elevationOut && fail(Check::ElevationRange)) return result(Check::ElevationRange);
@@ -260,7 +274,7 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
   if (all) {
     char compact[2];
     size_t n = 0;
-    for (char c : ItemText(r, Item::k9D))
+    for (char c : At<Item::k9D>(r))
       if (c != ' ') compact[n++] = c;
     bool known = false;
     for (const CodeLine& l : Polarisations().lines) {
@@ -270,12 +284,12 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
     if (!known && fail(Check::Polarisation)) return result(Check::Polarisation);
   }
 
-  const double height = std::round(LenientNumber(ItemText(r, Item::k9Y)));
+  const double height = std::round(LenientNumber(At<Item::k9Y>(r)));
   if (all && mobileLike && height != 3 && fail(Check::HeightNotThree)) return result(Check::HeightNotThree);
   // Where the 3 m rule applied and passed, the height is 3, so this test needs no condition.
   if (height < 1 && fail(Check::HeightBelowOne)) return result(Check::HeightBelowOne);
 
-  const std::string_view patternH = ItemText(r, Item::k9XH), patternV = ItemText(r, Item::k9XV);
+  const std::string_view patternH = At<Item::k9XH>(r), patternV = At<Item::k9XV>(r);
   if (all && mobileLike && patternH != kOmni && fail(Check::PatternHNotOmni)) return result(Check::PatternHNotOmni);
   if (all && mobileLike && patternV != kOmni && fail(Check::PatternVNotOmni)) return result(Check::PatternVNotOmni);
   if (patternH != kUndetermined && patternH != kOmni && !AntennaCodeValid(patternH) && fail(Check::PatternHCode))
@@ -285,9 +299,9 @@ CheckResult Run(const StationRecord& r, ErrorSearchMode mode, Stop&& stop) {
 
   if (calcOnly) return {};
 
-  if (!InList(CoordinationStatuses().lines, ItemText(r, Item::k13Y)) && fail(Check::Status)) return result(Check::Status);
-  if (DateKey(ItemText(r, Item::k2C)) == 0 && DateKey(ItemText(r, Item::k2W)) == 0 &&
-      DateKey(ItemText(r, Item::k2Z)) == 0 && fail(Check::DatesMissing))
+  if (!InList(CoordinationStatuses().lines, At<Item::k13Y>(r)) && fail(Check::Status)) return result(Check::Status);
+  if (DateKey(At<Item::k2C>(r)) == 0 && DateKey(At<Item::k2W>(r)) == 0 &&
+      DateKey(At<Item::k2Z>(r)) == 0 && fail(Check::DatesMissing))
     return result(Check::DatesMissing);
   if (!txBlank && OutOfBands(tx) && fail(Check::TxOutOfBands)) return result(Check::TxOutOfBands);
   if (!rxBlank && OutOfBands(rx) && fail(Check::RxOutOfBands)) return result(Check::RxOutOfBands);
