@@ -101,6 +101,7 @@ const CheckRow kRows[] = {
     {"11,012", true, {{{"[1A] Tx frequency is out of VA-99 bands !!  ", "[1A] Tx kmitočet je mimo pásma VA-99 !!  "}}}},
     {"34,012", true, {{{"[1Y] Rx frequecy is out of VA-99 bands !!  ", "[1Y] Rx kmitočet je mimo pásma VA-99 !!  "}}}},
 };
+#undef DEG
 static_assert(std::size(kRows) == static_cast<size_t>(Check::RxOutOfBands) + 1);
 
 constexpr BiText kTitle{" Error", " Chyba"};
