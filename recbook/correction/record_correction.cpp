@@ -1,0 +1,287 @@
+#include "correction/record_correction.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "geo_text.h"
+#include "records/item_table.h"
+#include "records/record_text.h"
+
+namespace recbook {
+namespace {
+
+constexpr std::string_view kOmnidirectional = "000ND00";
+
+bool StartsWith(std::string_view s, char c) { return !s.empty() && s[0] == c; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool OneOf(std::string_view s, std::initializer_list<std::string_view> list) {
+  return std::find(list.begin(), list.end(), s) != list.end();
+}
+
+// The record being corrected and the repairs counted so far.
+class Editor {
+ public:
+  explicit Editor(StationRecord& r) : r_(r) {}
+
+  std::string_view operator[](Item i) const { return ItemText(r_, i); }
+  double Number(Item i) const { return LenientNumber((*this)[i]); }
+
+  // Sets the item to text fixed to its width; one repair when the item changed and counted.
+  void Set(Item i, std::string_view text, bool counted = true) {
+    const ItemSpec& s = Spec(i);
+    char fixed[kRecordSize];
+    std::memset(fixed, ' ', s.width);
+    std::memcpy(fixed, text.data(), std::min<size_t>(text.size(), s.width));
+    char* at = r_.bytes + s.offset();
+    if (std::memcmp(at, fixed, s.width) == 0) return;
+    std::memcpy(at, fixed, s.width);
+    if (counted) ++repairs_;
+  }
+  void Count(int n) { repairs_ += n; }
+
+  StationRecord& record() { return r_; }
+  int repairs() const { return repairs_; }
+
+ private:
+  StationRecord& r_;
+  int repairs_ = 0;
+};
+
+void UpperCase(StationRecord& r) {
+  for (char& c : r.bytes)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+void FixedRepairs(Editor& e) {
+  UpperCase(e.record());
+  if (IsBlankItem(e[Item::k10Z])) e.Set(Item::k10Z, "0", false);
+  if (IsBlankItem(e[Item::k4D]) && StartsWith(e[Item::k6A], 'F')) e.Set(Item::k4D, "0", false);
+  if (IsBlankItem(e[Item::k8B2])) e.Set(Item::k8B2, "E");
+}
+
+// O1: a frequency below 10 MHz is taken for a typing error and cleared; the unit letter stays.
+void LowFrequency(Editor& e) {
+  for (Item i : {Item::k1A, Item::k1Y}) {
+    const std::optional<double> mhz = FrequencyMHz(e[i]);
+    if (!mhz || *mhz >= 10) continue;
+    std::string cleared(11, ' ');
+    cleared += e[i][11];
+    e.Set(i, cleared);
+  }
+}
+
+// O2: a station without a transmitting frequency radiates no power.
+void ReceiverPower(Editor& e) {
+  if (IsBlankItem(e[Item::k1A].substr(0, 11)) && !IsBlankItem(e[Item::k8B1])) e.Set(Item::k8B1, "");
+}
+
+// The site items of a mobile station: omnidirectional, 3 m high, vertically polarised.
+void MobileSite(Editor& e) {
+  for (Item i : {Item::k4Z, Item::k9A, Item::k9B}) e.Set(i, "");
+  e.Set(Item::k9D, "V");
+  if (e.Number(Item::k9Y) != 3) e.Set(Item::k9Y, "3");
+  e.Set(Item::k9XH, kOmnidirectional);
+  e.Set(Item::k9XV, kOmnidirectional);
+}
+
+// O3: a station without co-ordinates is usable anywhere in its country.
+void WholeCountry(Editor& e) {
+  if (!IsBlankItem(e[Item::k4C])) return;
+  e.Set(Item::k6A, "ML");
+  const std::string_view name = e[Item::k4A];
+  if (name.find("INTR") == std::string_view::npos) {
+    std::string prefixed = name[0] == ' ' ? "INTR " : "INTR-";
+    prefixed += name;
+    e.Set(Item::k4A, prefixed);
+  }
+  e.Set(Item::k4D, "");
+  MobileSite(e);
+}
+
+// O4: the class of station must agree with the radius of the service area.
+void StationClass(Editor& e) {
+  if (IsBlankItem(e[Item::k4D])) return;
+  const std::string_view cls = e[Item::k6A];
+  if (e.Number(Item::k4D) == 0) {
+    if (!OneOf(cls, {"FB", "FC", "FL", "FP", "FS", "FW", "FX"})) e.Set(Item::k6A, "FX");
+  } else if (!OneOf(cls, {"ML", "MR", "MS"})) {
+    e.Set(Item::k6A, "ML");
+  }
+}
+
+// O5: a fixed station has no service area. (A blank [4D] of a fixed station was already set to 0
+// by the fixed repairs.)
+void FixedRadius(Editor& e) {
+  if (StartsWith(e[Item::k6A], 'F') && e.Number(Item::k4D) > 0) e.Set(Item::k4D, "0");
+}
+
+// O6: [4Z] replaced by the terrain height when the two differ by more than 10 % (5 m up to 50 m).
+void TerrainAltitude(Editor& e, const TerrainLookup& terrain) {
+  if (!terrain || !StartsWith(e[Item::k6A], 'F')) return;
+  if (IsBlankItem(e[Item::k4Z]) || IsBlankItem(e[Item::k4C]) || IsBlankItem(e[Item::k4D])) return;
+  if (e.Number(Item::k4D) != 0) return;
+  const std::string_view site = e[Item::k4C];
+  std::string position(site.substr(0, 8));
+  position += ',';
+  position += site.substr(8, 7);
+  const quorla::GeoPosition p = quorla::ParseGeoText(position);
+  const float height = terrain(p.lon, p.lat);
+  if (!(height > -333)) return;  // no data (NaN included)
+  const long a = std::lround(e.Number(Item::k4Z));
+  const long d = std::lround(height);
+  const bool differs = d > 50 ? (static_cast<double>(a) / d > 1.1 || static_cast<double>(a) / d < 0.9)
+                              : std::labs(d - a) > 5;
+  if (!differs) return;
+  char text[24];
+  const int n = std::snprintf(text, sizeof text, "%ld", d);
+  if (n > 4) return;  // a height the item cannot hold
+  e.Set(Item::k4Z, text);
+}
+
+// O7: a mobile station with a service area has no fixed antenna.
+void MobileStation(Editor& e) {
+  if (StartsWith(e[Item::k6A], 'M') && e.Number(Item::k4D) > 0) MobileSite(e);
+}
+
+// Characters that the lenient number reading of text uses: blanks, sign, digits, point, digits.
+size_t NumberLength(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  if (i < text.size() && text[i] == '.')
+    for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+    }
+  return i;
+}
+
+// O8: the bandwidth code of [7A] as digits with "K" for the decimal point.
+void BandwidthFormat(Editor& e) {
+  const std::string old(e[Item::k7A]);
+  const std::string_view b = std::string_view(old).substr(0, 4);
+  if (b == "5M00" || b == "200K" || b == "    ") return;
+  const char sixth = old[5];
+  char text[40];
+  if (IsDigit(sixth) || sixth == 'X') {
+    // The class characters stand in place: only the bandwidth's own characters are rewritten.
+    char number[4];
+    int wrong = 0;
+    for (size_t i = 0; i < 4; ++i) {
+      number[i] = IsDigit(b[i]) ? b[i] : '.';
+      if (!IsDigit(b[i]) && b[i] != 'K') ++wrong;
+    }
+    const double v = LenientNumber(std::string_view(number, 4));
+    std::snprintf(text, sizeof text, v < 10 ? "%.2f" : "%04.1f", v);
+    std::replace(text, text + std::strlen(text), '.', 'K');
+    e.Set(Item::k7A, std::string(text) + old.substr(4), false);
+    e.Count(wrong);
+    return;
+  }
+  // A bare number: the class characters follow right behind its digits.
+  std::snprintf(text, sizeof text, "%g", LenientNumber(b));
+  const std::string code = (std::string(text) + "K00").substr(0, 4);
+  e.Set(Item::k7A, code + old.substr(NumberLength(b)));
+}
+
+// The last `width` characters of digits, padded on the left with "0".
+std::string Digits(const std::string& digits, size_t width) {
+  if (digits.size() >= width) return digits.substr(digits.size() - width);
+  return std::string(width - digits.size(), '0') + digits;
+}
+
+// O9: a code rebuilt as 3 digits, 2 letters, 2 digits; one repair when a part had a wrong length.
+void AntennaCodeShape(Editor& e, Item item) {
+  const std::string_view code = e[item];
+  if (IsBlankItem(code)) {
+    e.Set(item, kOmnidirectional);
+    return;
+  }
+  std::string letters, leading, trailing;
+  for (char c : code) {
+    if (c >= 'A' && c <= 'Z')
+      letters += c;
+    else if (IsDigit(c))
+      (letters.empty() ? leading : trailing) += c;
+  }
+  const bool wrongLength = letters.size() != 2 || leading.size() != 3 || trailing.size() != 2;
+  letters.resize(2, 'X');
+  e.Set(item, Digits(leading, 3) + letters + Digits(trailing, 2), false);
+  if (wrongLength) e.Count(1);
+}
+
+struct PatternRange {
+  std::initializer_list<std::string_view> types;
+  const char* forZero;  // the digits that replace 000, nullptr: left alone
+  double limit;
+  const char* aboveLimit;
+};
+
+// O10: the first three digits of a code into the range of its pattern type.
+void AntennaCodeRange(Editor& e, Item item) {
+  static const PatternRange kRanges[] = {
+      {{"EA", "DE"}, "001", 65, "065"}, {{"EB"}, "001", 79, "079"},          {{"EC"}, "001", 96, "096"},
+      {{"LA"}, "001", 120, "120"},      {{"CA", "CB", "CC", "KA"}, nullptr, 100, "100"},
+  };
+  const std::string_view code = e[item];
+  if (IsBlankItem(code)) return;
+  const double a = LenientNumber(code.substr(0, 3));
+  const std::string_view type = code.substr(3, 2);
+  const std::string_view last = code.substr(5, 2);
+  for (const PatternRange& range : kRanges) {
+    if (!OneOf(type, range.types)) continue;
+    const char* digits = nullptr;
+    if (a == 0)
+      digits = range.forZero;
+    else if (a > range.limit)
+      digits = range.aboveLimit;
+    if (!digits) return;
+    char bb[24];
+    std::snprintf(bb, sizeof bb, "%02ld", std::lround(LenientNumber(last)));
+    e.Set(item, std::string(digits) + std::string(type) + bb);
+    return;
+  }
+  if (code.substr(0, 3) == "000" && type != "ND" && last == "00")
+    e.Set(item, kOmnidirectional);
+  else if (code.substr(0, 3) == "999" && type != "XX" && last == "99")
+    e.Set(item, "999XX99");
+}
+
+void LeftAlignReference(Editor& e) {
+  const std::string_view ref = e[Item::k13X];
+  const size_t first = ref.find_first_not_of(' ');
+  if (first != 0 && first != std::string_view::npos) e.Set(Item::k13X, std::string(ref.substr(first)), false);
+}
+
+}  // namespace
+
+int CorrectRecord(StationRecord& r, const CorrectionOptions& options, const TerrainLookup& terrain) {
+  using O = CorrectionOption;
+  Editor e(r);
+  FixedRepairs(e);
+  if (options.Has(O::kLowFrequency)) LowFrequency(e);
+  if (options.Has(O::kReceiverPower)) ReceiverPower(e);
+  if (options.Has(O::kWholeCountry)) WholeCountry(e);
+  if (options.Has(O::kStationClass)) StationClass(e);
+  if (options.Has(O::kFixedRadius)) FixedRadius(e);
+  if (options.Has(O::kTerrainAltitude)) TerrainAltitude(e, terrain);
+  if (options.Has(O::kMobileStation)) MobileStation(e);
+  if (options.Has(O::kBandwidthFormat)) BandwidthFormat(e);
+  if (options.Has(O::kAntennaCodeShape)) {
+    AntennaCodeShape(e, Item::k9XH);
+    AntennaCodeShape(e, Item::k9XV);
+  }
+  if (options.Has(O::kAntennaCodeRange)) {
+    AntennaCodeRange(e, Item::k9XH);
+    AntennaCodeRange(e, Item::k9XV);
+  }
+  LeftAlignReference(e);
+  return e.repairs();
+}
+
+}  // namespace recbook
