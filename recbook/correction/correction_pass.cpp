@@ -52,33 +52,46 @@ class TerrainScope {
   TerrainLookup lookup_;
 };
 
-// Writes the header and the corrected station records of source to a new file at path.
-CorrectionResult WriteCorrected(const WorkingCopy& source, const std::string& path,
-                                const CorrectionSettings& settings, const CorrectionProgress& progress) {
+bool WriteAt(int fd, const char* data, size_t size, uint64_t offset) {
+  while (size > 0) {
+    const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<size_t>(n);
+    offset += static_cast<uint64_t>(n);
+  }
+  return true;
+}
+
+// Corrects station records 1 to n of source a block at a time and hands each block to
+// store(first record, bytes, whether any byte changed); stops when store fails.
+template <class Store>
+CorrectionResult CorrectBlocks(const WorkingCopy& source, const CorrectionSettings& settings,
+                               const CorrectionProgress& progress, Store store) {
   CorrectionResult result;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return result;
   const TerrainScope terrain(settings);
   std::vector<char> block;
   block.reserve(kBlockRecords * kRecordSize);
-  bool written = true;
-  const bool read = source.ForEachRecord(0, [&](uint64_t k, std::string_view bytes) {
+  uint64_t first = 1;
+  bool changed = false, stored = true;
+  const bool read = source.ForEachRecord(1, [&](uint64_t k, std::string_view bytes) {
     block.insert(block.end(), bytes.begin(), bytes.end());
-    if (k > 0) {
-      StationRecord* r = reinterpret_cast<StationRecord*>(block.data() + block.size() - kRecordSize);
-      result.repairs += static_cast<uint64_t>(CorrectRecord(*r, settings.options, terrain.lookup()));
-      result.records = k;
-      if (progress) progress(k, result.repairs);
-    }
+    StationRecord* r = reinterpret_cast<StationRecord*>(block.data() + block.size() - kRecordSize);
+    result.repairs += static_cast<uint64_t>(CorrectRecord(*r, settings.options, terrain.lookup()));
+    changed = changed || std::memcmp(r->bytes, bytes.data(), kRecordSize) != 0;
+    result.records = k;
+    if (progress) progress(k, result.repairs);
     if (block.size() == kBlockRecords * kRecordSize) {
-      written = WriteAll(fd, block.data(), block.size());
+      stored = store(first, block, changed);
       block.clear();
+      first = k + 1;
+      changed = false;
     }
-    return written;
+    return stored;
   });
-  written = written && WriteAll(fd, block.data(), block.size());
-  result.ok = (::close(fd) == 0) && read && written;
-  if (!result.ok) ::unlink(path.c_str());
+  stored = stored && (block.empty() || store(first, block, changed));
+  result.ok = read && stored;
   return result;
 }
 
@@ -86,20 +99,32 @@ CorrectionResult WriteCorrected(const WorkingCopy& source, const std::string& pa
 
 CorrectionResult CorrectWorkingCopy(WorkingCopy& copy, const CorrectionSettings& settings,
                                     const CorrectionProgress& progress) {
-  const std::string staging = ChooseTempName(TempKind::Staging);
-  if (staging.empty() || !copy.IsOpen()) return {};
-  CorrectionResult result = WriteCorrected(copy, staging, settings, progress);
-  if (result.ok) result.ok = copy.MakeFrom(staging);
-  ::unlink(staging.c_str());
+  if (!copy.IsOpen()) return {};
+  const int fd = ::open(copy.path().c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  // Blocks go back to their place in the copy; a block in which nothing changed is not written.
+  CorrectionResult result = CorrectBlocks(copy, settings, progress,
+                                          [fd](uint64_t first, const std::vector<char>& block, bool changed) {
+                                            return !changed || WriteAt(fd, block.data(), block.size(),
+                                                                       first * kRecordSize);
+                                          });
+  result.ok = (::close(fd) == 0) && result.ok;
   return result;
 }
 
 CorrectionResult CorrectToFile(const WorkingCopy& source, const std::string& target,
                                const CorrectionSettings& settings, const CorrectionProgress& progress) {
+  char header[kRecordSize];
   const std::string staging = ChooseTempName(TempKind::Staging);
-  if (staging.empty() || !source.IsOpen()) return {};
-  CorrectionResult result = WriteCorrected(source, staging, settings, progress);
-  if (result.ok) result.ok = quorla::ReplaceFileAtomically(staging, target);
+  if (staging.empty() || !source.ReadRecord(0, header)) return {};
+  const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) return {};
+  CorrectionResult result;
+  if (WriteAll(fd, header, kRecordSize))
+    result = CorrectBlocks(source, settings, progress, [fd](uint64_t, const std::vector<char>& block, bool) {
+      return WriteAll(fd, block.data(), block.size());
+    });
+  result.ok = (::close(fd) == 0) && result.ok && quorla::ReplaceFileAtomically(staging, target);
   ::unlink(staging.c_str());
   return result;
 }

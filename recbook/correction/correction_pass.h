@@ -1,8 +1,7 @@
 #pragma once
 // The correction pass over a whole file: every station record of a working copy is corrected
 // (record_correction.h) in file order, a block of records at a time, so memory does not grow with
-// the file. The header is copied unchanged. The corrected file is built in a staging file ("#tmp"
-// in the private temporary folder) and only then replaces its target.
+// the file. The header is never changed.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,16 +20,20 @@ struct CorrectionSettings {
 using CorrectionProgress = std::function<void(uint64_t recordsDone, uint64_t repairs)>;
 
 struct CorrectionResult {
-  bool ok = false;        // false: a read or write failed, the target is unchanged
+  bool ok = false;        // false: a read or write failed
   uint64_t records = 0;   // station records corrected
   uint64_t repairs = 0;
 };
 
-// The editor's pass: the working copy takes the corrected records and stays open on them.
+// The editor's pass: each block of corrected records is written back to its place in the working
+// copy (blocks without a change are not written). A failed write leaves the records before it
+// corrected; the edited file itself changes only when the user saves.
 CorrectionResult CorrectWorkingCopy(WorkingCopy& copy, const CorrectionSettings& settings,
                                     const CorrectionProgress& progress);
 
-// The corrected file of source written to target, which is replaced atomically; source is unchanged.
+// The command line's pass: the corrected file of source is built in a staging file ("#tmp" in the
+// private temporary folder), which then replaces target atomically. Source is unchanged; on
+// failure target is unchanged too.
 CorrectionResult CorrectToFile(const WorkingCopy& source, const std::string& target,
                                const CorrectionSettings& settings, const CorrectionProgress& progress);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,8 +21,12 @@ constexpr std::string_view kOmnidirectional = "000ND00";
 
 bool StartsWith(std::string_view s, char c) { return !s.empty() && s[0] == c; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool OneOf(std::string_view s, std::initializer_list<std::string_view> list) {
-  return std::find(list.begin(), list.end(), s) != list.end();
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+// True when the two characters of s are one of the pairs of list ("FBFCFX").
+bool InPairs(std::string_view s, std::string_view list) {
+  for (size_t i = 0; i + 1 < list.size(); i += 2)
+    if (s[0] == list[i] && s[1] == list[i + 1]) return true;
+  return false;
 }
 
 // The record being corrected and the repairs counted so far.
@@ -53,9 +58,24 @@ class Editor {
   int repairs_ = 0;
 };
 
+// "a" to "z" become "A" to "Z"; every other byte stays. Eight bytes at a time: a byte below 0x80
+// is a lower-case letter when adding 0x80 - 'a' sets its top bit and adding 0x7F - 'z' does not.
 void UpperCase(StationRecord& r) {
-  for (char& c : r.bytes)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kTop = 0x8080808080808080ull;
+  size_t i = 0;
+  for (; i + 8 <= kRecordSize; i += 8) {
+    uint64_t w;
+    std::memcpy(&w, r.bytes + i, 8);
+    const uint64_t low7 = w & ~kTop;
+    const uint64_t atLeastA = low7 + (0x80 - 'a') * kOnes;
+    const uint64_t aboveZ = low7 + (0x7F - 'z') * kOnes;
+    const uint64_t lower = atLeastA & ~aboveZ & ~w & kTop;
+    w ^= lower >> 2;  // clears bit 0x20 of the lower-case letters
+    std::memcpy(r.bytes + i, &w, 8);
+  }
+  for (; i < kRecordSize; ++i)
+    if (r.bytes[i] >= 'a' && r.bytes[i] <= 'z') r.bytes[i] = static_cast<char>(r.bytes[i] - 'a' + 'A');
 }
 
 void FixedRepairs(Editor& e) {
@@ -109,8 +129,8 @@ void StationClass(Editor& e) {
   if (IsBlankItem(e[Item::k4D])) return;
   const std::string_view cls = e[Item::k6A];
   if (e.Number(Item::k4D) == 0) {
-    if (!OneOf(cls, {"FB", "FC", "FL", "FP", "FS", "FW", "FX"})) e.Set(Item::k6A, "FX");
-  } else if (!OneOf(cls, {"ML", "MR", "MS"})) {
+    if (!InPairs(cls, "FBFCFLFPFSFWFX")) e.Set(Item::k6A, "FX");
+  } else if (!InPairs(cls, "MLMRMS")) {
     e.Set(Item::k6A, "ML");
   }
 }
@@ -161,13 +181,26 @@ size_t NumberLength(std::string_view text) {
   return i;
 }
 
+// A bandwidth of v kHz as "0.00" below 10, else "00.0", with "K" for the point (8.5 gives 8K50,
+// 12.5 gives 12K5), rounded half away from zero. v is never negative.
+std::string BandwidthCode(double v) {
+  const bool small = v < 10;
+  const long scaled = std::lround(v * (small ? 100 : 10));
+  const long whole = scaled / (small ? 100 : 10);
+  const long fraction = scaled % (small ? 100 : 10);
+  std::string code = std::to_string(whole);
+  code += 'K';
+  if (small && fraction < 10) code += '0';
+  code += std::to_string(fraction);
+  return code;
+}
+
 // O8: the bandwidth code of [7A] as digits with "K" for the decimal point.
 void BandwidthFormat(Editor& e) {
   const std::string old(e[Item::k7A]);
   const std::string_view b = std::string_view(old).substr(0, 4);
   if (b == "5M00" || b == "200K" || b == "    ") return;
   const char sixth = old[5];
-  char text[40];
   if (IsDigit(sixth) || sixth == 'X') {
     // The class characters stand in place: only the bandwidth's own characters are rewritten.
     char number[4];
@@ -176,13 +209,11 @@ void BandwidthFormat(Editor& e) {
       number[i] = IsDigit(b[i]) ? b[i] : '.';
       if (!IsDigit(b[i]) && b[i] != 'K') ++wrong;
     }
-    const double v = LenientNumber(std::string_view(number, 4));
-    std::snprintf(text, sizeof text, v < 10 ? "%.2f" : "%04.1f", v);
-    std::replace(text, text + std::strlen(text), '.', 'K');
-    e.Set(Item::k7A, std::string(text) + old.substr(4), false);
+    e.Set(Item::k7A, BandwidthCode(LenientNumber(std::string_view(number, 4))) + old.substr(4), false);
     e.Count(wrong);
     return;
   }
+  char text[40];
   // A bare number: the class characters follow right behind its digits.
   std::snprintf(text, sizeof text, "%g", LenientNumber(b));
   const std::string code = (std::string(text) + "K00").substr(0, 4);
@@ -202,9 +233,12 @@ void AntennaCodeShape(Editor& e, Item item) {
     e.Set(item, kOmnidirectional);
     return;
   }
+  if (IsDigit(code[0]) && IsDigit(code[1]) && IsDigit(code[2]) && IsLetter(code[3]) && IsLetter(code[4]) &&
+      IsDigit(code[5]) && IsDigit(code[6]))
+    return;  // already 3 digits, 2 letters, 2 digits
   std::string letters, leading, trailing;
   for (char c : code) {
-    if (c >= 'A' && c <= 'Z')
+    if (IsLetter(c))
       letters += c;
     else if (IsDigit(c))
       (letters.empty() ? leading : trailing) += c;
@@ -216,7 +250,7 @@ void AntennaCodeShape(Editor& e, Item item) {
 }
 
 struct PatternRange {
-  std::initializer_list<std::string_view> types;
+  std::string_view types;  // pairs of type letters
   const char* forZero;  // the digits that replace 000, nullptr: left alone
   double limit;
   const char* aboveLimit;
@@ -225,8 +259,8 @@ struct PatternRange {
 // O10: the first three digits of a code into the range of its pattern type.
 void AntennaCodeRange(Editor& e, Item item) {
   static const PatternRange kRanges[] = {
-      {{"EA", "DE"}, "001", 65, "065"}, {{"EB"}, "001", 79, "079"},          {{"EC"}, "001", 96, "096"},
-      {{"LA"}, "001", 120, "120"},      {{"CA", "CB", "CC", "KA"}, nullptr, 100, "100"},
+      {"EADE", "001", 65, "065"}, {"EB", "001", 79, "079"},         {"EC", "001", 96, "096"},
+      {"LA", "001", 120, "120"},  {"CACBCCKA", nullptr, 100, "100"},
   };
   const std::string_view code = e[item];
   if (IsBlankItem(code)) return;
@@ -234,7 +268,7 @@ void AntennaCodeRange(Editor& e, Item item) {
   const std::string_view type = code.substr(3, 2);
   const std::string_view last = code.substr(5, 2);
   for (const PatternRange& range : kRanges) {
-    if (!OneOf(type, range.types)) continue;
+    if (!InPairs(type, range.types)) continue;
     const char* digits = nullptr;
     if (a == 0)
       digits = range.forZero;

@@ -245,3 +245,31 @@ TEST(CorrectRecord, SecondPassRepairsNothing) {
 
 }  // namespace
 }  // namespace recbook
+
+namespace recbook {
+namespace {
+
+// Upper-casing over all 256 byte values at every position: only "a" to "z" change. The items the
+// other fixed repairs may rewrite are left out of the comparison.
+TEST(CorrectRecord, UpperCaseTouchesOnlyAsciiLetters) {
+  CorrectionOptions none;
+  for (size_t o = 0; o < kCorrectionOptionCount; ++o) none.Set(static_cast<CorrectionOption>(o), false);
+  for (int start = 0; start < 256; ++start) {
+    StationRecord r;
+    for (size_t i = 0; i < kRecordSize; ++i) r.bytes[i] = static_cast<char>((start + i) % 256);
+    const StationRecord before = r;
+    CorrectRecord(r, none, {});
+    for (size_t i = 0; i < kRecordSize; ++i) {
+      bool rewritten = false;
+      for (Item item : {Item::k10Z, Item::k4D, Item::k8B2, Item::k13X})
+        rewritten = rewritten || (i >= Spec(item).offset() && i < Spec(item).offset() + Spec(item).width);
+      if (rewritten) continue;
+      const char c = before.bytes[i];
+      const char expected = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+      ASSERT_EQ(r.bytes[i], expected) << "start " << start << " position " << i;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace recbook
