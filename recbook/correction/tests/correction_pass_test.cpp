@@ -96,6 +96,30 @@ TEST_F(CorrectionPass, EveryRecordInFileOrderHeaderKept) {
   }
 }
 
+// Only records 4097 (the first of the second block) and 5000 need a repair; the blocks are written
+// back where they belong and the clean first block stays as it was.
+TEST_F(CorrectionPass, OnlyChangedBlocksMatter) {
+  constexpr uint64_t kCount = 5000;
+  std::vector<StationRecord> records;
+  for (uint64_t k = 1; k <= kCount; ++k) {
+    StationRecord r = Station(k);
+    SetItem(r, Item::k4A, "SITE " + std::to_string(k));
+    SetItem(r, Item::k13X, std::to_string(k));
+    if (k != 4097 && k != kCount) SetItem(r, Item::k8B2, "E");
+    records.push_back(r);
+  }
+  OpenFile(records);
+  const CorrectionResult result = CorrectWorkingCopy(copy_, {}, {});
+  ASSERT_TRUE(result.ok);
+  EXPECT_EQ(result.repairs, 2u);
+  char bytes[kRecordSize];
+  for (uint64_t k = 1; k <= kCount; ++k) {
+    SetItem(records[k - 1], Item::k8B2, "E");
+    ASSERT_TRUE(copy_.ReadRecord(k, bytes));
+    ASSERT_EQ(std::string(bytes, kRecordSize), records[k - 1].text()) << "record " << k;
+  }
+}
+
 TEST_F(CorrectionPass, EmptyFileRunsAnEmptyPass) {
   OpenFile({});
   int calls = 0;
