@@ -209,15 +209,24 @@ void BandwidthFormat(Editor& e) {
       number[i] = IsDigit(b[i]) ? b[i] : '.';
       if (!IsDigit(b[i]) && b[i] != 'K') ++wrong;
     }
-    e.Set(Item::k7A, BandwidthCode(LenientNumber(std::string_view(number, 4))) + old.substr(4), false);
+    const std::string code = BandwidthCode(LenientNumber(std::string_view(number, 4)));
+    if (code.size() > 4) return;  // 100 kHz or more has no "00.0" form; the check reports it
+    e.Set(Item::k7A, code + old.substr(4), false);
     e.Count(wrong);
     return;
   }
-  char text[40];
-  // A bare number: the class characters follow right behind its digits.
-  std::snprintf(text, sizeof text, "%g", LenientNumber(b));
-  const std::string code = (std::string(text) + "K00").substr(0, 4);
-  e.Set(Item::k7A, code + old.substr(NumberLength(b)));
+  // A bare number: the class characters follow right behind its digits. Without a number, with a
+  // sign, or with a number followed by a unit letter, the text is not a bare number and is left alone (the
+  // rewrite would only shift it further).
+  const size_t start = b.find_first_not_of(' ');
+  if (start == std::string_view::npos || !IsDigit(b[start])) return;  // a bandwidth has no sign
+  const size_t used = NumberLength(b);
+  if (used < 4 && (b[used] == 'K' || b[used] == 'M')) return;
+  // Written as in the aligned case: 16 gives 16K0 and 8 gives 8K00 (the number's text followed by
+  // "K00", cut to four), and a number with decimals also gets a valid code (7.5 gives 7K50).
+  const std::string code = BandwidthCode(LenientNumber(b));
+  if (code.size() > 4) return;
+  e.Set(Item::k7A, code + old.substr(used));
 }
 
 // The last `width` characters of digits, padded on the left with "0".

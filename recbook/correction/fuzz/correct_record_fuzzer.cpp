@@ -1,5 +1,5 @@
 // Any 219 bytes, any options and any terrain height: the correction stays inside the record and
-// leaves the items that the fixed repairs guarantee.
+// leaves the items that the fixed repairs guarantee, and a second correction changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,5 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (IsBlankItem(ItemText(r, Item::k10Z)) || IsBlankItem(ItemText(r, Item::k8B2))) std::abort();
   const std::string_view ref = ItemText(r, Item::k13X);
   if (ref[0] == ' ' && !IsBlankItem(ref)) std::abort();
+  StationRecord again = r;
+  if (CorrectRecord(again, options, terrain) != 0 || std::memcmp(again.bytes, r.bytes, kRecordSize) != 0)
+    std::abort();  // a corrected record needs no second correction
   return 0;
 }

@@ -158,6 +158,12 @@ const Case kCases[] = {
     {"O8 5M00 stays", false, {{Item::k7A, "5M00G7W"}}, {}, 0},
     {"O8 200K stays", false, {{Item::k7A, "200KG7W"}}, {}, 0},
     {"O8 blank bandwidth stays", false, {{Item::k7A, "    F3E"}}, {}, 0},
+    {"O8 no number stays", false, {{Item::k7A, "F3E"}}, {}, 0},
+    {"O8 bare number with decimals", false, {{Item::k7A, "7.5F3E"}}, {{Item::k7A, "7K50F3E"}}, 1},
+    {"O8 leading blank before a bare number", false, {{Item::k7A, " 16F3E"}}, {{Item::k7A, "16K0F3E"}}, 1},
+    {"O8 signed number stays", false, {{Item::k7A, "-0F3E"}}, {}, 0},
+    {"O8 100 kHz or more stays", false, {{Item::k7A, "100KF3E"}}, {}, 0},
+    {"O8 number with its unit letter, misaligned, stays", false, {{Item::k7A, "16K0 F3E"}}, {}, 0},
     // O9.
     {"O9 short code", false, {{Item::k9XH, "45EA"}}, {{Item::k9XH, "045EA00"}}, 1},
     {"O9 off", false, {{Item::k9XH, "45EA"}}, {}, 0, {O::kAntennaCodeShape}},
