@@ -335,37 +335,5 @@ TEST_F(OverlayFiles, TownFileOnDisk) {
   EXPECT_TRUE(ReadTownFile((dir_ / "missing.bdt").string(), 10).empty());
 }
 
-// Random bytes give results inside the value ranges, never a crash.
-TEST(OverlayReaders, GarbageGivesSaneResults) {
-  uint32_t seed = 777;
-  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
-  const MapArea everything{0, 0, 90, 90};
-  for (int round = 0; round < 300; ++round) {
-    Bytes bytes(next() % 2000, '\0');
-    for (char& c : bytes) c = static_cast<char>(next() >> 24);
-    if (round % 3 == 0)  // small counts, so that whole records occur
-      for (size_t i = 0; i + 1 < bytes.size(); i += 12) bytes[i + 1] = 0;
-    for (const Polyline& line : Border(bytes)) {
-      EXPECT_FALSE(line.empty());
-      for (const LinePoint& p : line) {
-        EXPECT_LE(std::fabs(p.lon), 180);
-        EXPECT_LE(std::fabs(p.lat), 90);
-      }
-    }
-    for (const Polyline& line : Roads(bytes, everything))
-      for (const LinePoint& p : line) {
-        EXPECT_TRUE(p.lon >= 11 && p.lon <= 11 + 65535 / 5000.0);
-        EXPECT_TRUE(p.lat >= 46 && p.lat <= 46 + 65535 / 5000.0);
-      }
-    const auto towns = Towns(bytes);
-    EXPECT_LE(towns.size(), bytes.size() / kTownRecordBytes);
-    for (const TownName& t : towns) {
-      EXPECT_LE(t.name.size(), 10u);
-      EXPECT_EQ(t.name.find('\0'), std::string::npos);
-      EXPECT_GT(t.lon, 11);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace terrainmap
