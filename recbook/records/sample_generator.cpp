@@ -1,6 +1,7 @@
 #include "sample_generator.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "record_builder.h"
 #include "record_text.h"
@@ -26,7 +27,7 @@ struct Band {
   const char* emission;
 };
 constexpr Band kBands[] = {
-    {68.0, 87.5, 0.0125, "11K0F3E"}, {146.0, 149.9, 0.0125, "11K0F3E"}, {150.05, 174.0, 0.0125, "11K0F3E"},
+    {68.0, 74.8, 0.0125, "11K0F3E"}, {75.2, 87.5, 0.0125, "11K0F3E"}, {146.0, 149.9, 0.0125, "11K0F3E"}, {150.05, 174.0, 0.0125, "11K0F3E"},
     {406.1, 430.0, 0.0125, "11K0F3E"}, {440.0, 470.0, 0.025, "16K0F3E"},
 };
 constexpr const char* kPatterns[] = {"000ND00", "030EA10", "060EB06", "030EB00", "045EC00"};
@@ -59,7 +60,7 @@ int SampleGenerator::Uniform(int lo, int hi) {
 StationRecord SampleGenerator::Next() {
   ++serial_;
   const Country& c = kCountries[Uniform(0, 5)];
-  const Band& b = kBands[Uniform(0, 4)];
+  const Band& b = kBands[Uniform(0, static_cast<int>(std::size(kBands)) - 1)];
   const int channels = static_cast<int>((b.hi - b.lo) / b.spacing);
   const double tx = b.lo + b.spacing * Uniform(1, channels - 1);
   const int kind = Uniform(0, 99);  // 0-49 fixed, 50-89 mobile, 90-99 whole country
@@ -67,7 +68,9 @@ StationRecord SampleGenerator::Next() {
 
   StationValues v;
   v.txFrequency = role >= 8 ? "" : Decimal(tx, 5);
-  v.rxFrequency = role == 6 || role == 7 ? "" : Decimal(role >= 8 ? tx : tx + 10.0 * b.spacing * 4, 5);
+  // The duplex partner lies 40 channels away, above or below, inside the band.
+  const double duplex = tx + 40 * b.spacing < b.hi ? tx + 40 * b.spacing : tx - 40 * b.spacing;
+  v.rxFrequency = role == 6 || role == 7 ? "" : Decimal(role >= 8 ? tx : duplex, 5);
   v.frequencyCategory = std::to_string(Uniform(1, 5));
   v.natureOfService = "CP";
   v.categoryOfUse = "A";
@@ -108,7 +111,7 @@ StationRecord SampleGenerator::Next() {
     v.patternH = kPatterns[Uniform(1, 4)];
     v.patternV = kPatterns[Uniform(0, 1)];
   } else {  // mobile or whole country: omnidirectional, 3 m, vertical
-    v.stationClass = kind < 90 ? "ML" : "MO";
+    v.stationClass = "ML";
     v.radius = kind < 90 ? std::to_string(Uniform(5, 60)) : "";
     v.polarisation = "V";
     v.antennaHeight = "3";

@@ -37,8 +37,15 @@ cmp -s "$dir/out.xms" "$dir/expected.xms" || fail "hand bytes"
 [ "$("$vatool" xms correct --off O8,o9 "$dir/M_HAND.xms" -o "$dir/off.xms")" = "repairs: 1" ] || fail "--off count"
 cut -c 76-84 <(head -c 438 "$dir/off.xms" | tail -c 219; echo) | grep -qx '25K F3E  ' || fail "--off O8 kept [7A]"
 
-# Generated file: its only defect is the class "MO" of whole-country entries, one repair each.
-"$vatool" xms generate --records 300 --seed 5 -o "$dir/M_GEN.xms"
+# Generated file with one defect put in every seventh record: the class "MO", one repair each.
+"$vatool" xms generate --records 300 --seed 5 -o "$dir/M_CLEAN.xms"
+python3 - "$dir/M_CLEAN.xms" "$dir/M_GEN.xms" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], "rb").read())
+for k in range(1, len(data) // 219, 7):
+    data[219 * k + 13:219 * k + 15] = b"MO"
+open(sys.argv[2], "wb").write(data)
+PY
 mo=$(tail -c +220 "$dir/M_GEN.xms" | fold -w 219 | cut -c 14-15 | grep -c '^MO$' || true)
 [ "$mo" -gt 0 ] || fail "sample has no whole-country entries"
 [ "$("$vatool" xms correct "$dir/M_GEN.xms" -o "$dir/gen.xms")" = "repairs: $mo" ] || fail "generated count"
