@@ -134,23 +134,31 @@ void PutBigEndian(uint32_t v, int bytes, unsigned char*& p) {
   for (int i = bytes - 1; i >= 0; --i) *p++ = static_cast<unsigned char>(v >> (8 * i));
 }
 
-size_t CompactFieldSize(Field f) {
-  if (f == Field::Tx || f == Field::Rx) return 4;
-  if (f == Field::Power) return 3;
-  return TextOf(f).width;
+// 4 bytes: the date column "YYYY-MM-DD" (or its "*" fill) as 1 + YYYYMMDD (0 for the fill).
+uint32_t DateCode(const char* text) {
+  uint32_t v = 0;
+  for (int i = 0; i < 10; ++i) {
+    if (i == 4 || i == 7) continue;
+    if (text[i] < '0' || text[i] > '9') return 0;
+    v = v * 10 + static_cast<uint32_t>(text[i] - '0');
+  }
+  return v + 1;
 }
 
-template <int K>
-struct Keyed {
-  uint64_t w[K];
-  uint32_t row;
-};
+// The characters of the reference column without its separators ("CCC,ZZ-PPPPPP-FF,R,I" and a
+// blank), which stand at the same places in every line.
+constexpr size_t kReferenceChars[] = {0, 1, 2, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 17, 19};
 
-template <int K>
-bool KeyLess(const Keyed<K>& a, const Keyed<K>& b) {
-  for (int i = 0; i < K; ++i)
-    if (a.w[i] != b.w[i]) return a.w[i] < b.w[i];
-  return a.row < b.row;
+size_t CompactFieldSize(Field f) {
+  switch (f) {
+    case Field::Tx:
+    case Field::Rx:
+    case Field::Date: return 4;
+    case Field::Power: return 3;
+    case Field::CountryName: return 17;  // the blank between country and name left out
+    case Field::Reference: return std::size(kReferenceChars);
+    default: return TextOf(f).width;
+  }
 }
 
 uint64_t LoadBigEndian(const unsigned char* p) {
@@ -159,19 +167,31 @@ uint64_t LoadBigEndian(const unsigned char* p) {
   return v;
 }
 
-template <int K>
-std::vector<uint32_t> SortWith(const char* lines, std::span<const uint32_t> rows, int order) {
-  std::vector<Keyed<K>> keyed(rows.size());
-  unsigned char key[kMaxCompactKey];
-  for (size_t r = 0; r < rows.size(); ++r) {
-    CompactKey(lines + static_cast<size_t>(rows[r]) * kListLineSize, order, key);
-    for (int i = 0; i < K; ++i) keyed[r].w[i] = LoadBigEndian(key + 8 * i);
-    keyed[r].row = static_cast<uint32_t>(r);
+// Rows break ties, so equal keys keep their order.
+bool PairLess(const SortPair& a, const SortPair& b) {
+  if (a.word[0] != b.word[0]) return a.word[0] < b.word[0];
+  if (a.word[1] != b.word[1]) return a.word[1] < b.word[1];
+  return a.row < b.row;
+}
+
+// Sorts each run of pairs with equal words by the key's next two words, and so on: most lines
+// differ in their first 16 key bytes, so only ties read the rest of their key.
+void RefineRuns(SortPair* first, SortPair* last, const std::vector<uint64_t>& words, size_t wordsPerKey,
+                size_t level) {
+  while (first != last) {
+    SortPair* run = first + 1;
+    while (run != last && run->word[0] == first->word[0] && run->word[1] == first->word[1]) ++run;
+    if (run - first > 1) {
+      for (SortPair* p = first; p != run; ++p) {
+        const uint64_t* w = &words[p->row * wordsPerKey];
+        p->word[0] = w[level];
+        p->word[1] = level + 1 < wordsPerKey ? w[level + 1] : 0;
+      }
+      std::sort(first, run, PairLess);
+      if (level + 2 < wordsPerKey) RefineRuns(first, run, words, wordsPerKey, level + 2);
+    }
+    first = run;
   }
-  std::sort(keyed.begin(), keyed.end(), KeyLess<K>);
-  std::vector<uint32_t> out(rows.size());
-  for (size_t r = 0; r < rows.size(); ++r) out[r] = rows[keyed[r].row];
-  return out;
 }
 
 }  // namespace
@@ -212,6 +232,14 @@ void CompactKey(const char* line, int order, unsigned char* out) {
       PutBigEndian(FrequencyCode({line + kRx, 10}), 4, p);
     } else if (f == Field::Power) {
       PutBigEndian(PowerCode({line + kPower, 6}), 3, p);
+    } else if (f == Field::Date) {
+      PutBigEndian(DateCode(line + kDate), 4, p);
+    } else if (f == Field::CountryName) {
+      std::memcpy(p, line + kCountry, 3);
+      std::memcpy(p + 3, line + kName, 14);
+      p += 17;
+    } else if (f == Field::Reference) {
+      for (size_t at : kReferenceChars) *p++ = static_cast<unsigned char>(line[kReference + at]);
     } else {
       std::memcpy(p, line + TextOf(f).offset, TextOf(f).width);
       p += TextOf(f).width;
@@ -220,15 +248,23 @@ void CompactKey(const char* line, int order, unsigned char* out) {
   std::memset(p, 0, static_cast<size_t>(out + CompactKeySize(order) - p));
 }
 
-std::vector<uint32_t> SortSlots(const char* lines, std::span<const uint32_t> rows, int order) {
-  switch (CompactKeySize(order) / 8) {
-    case 1: return SortWith<1>(lines, rows, order);
-    case 2: return SortWith<2>(lines, rows, order);
-    case 3: return SortWith<3>(lines, rows, order);
-    case 4: return SortWith<4>(lines, rows, order);
-    case 5: return SortWith<5>(lines, rows, order);
-    default: return SortWith<6>(lines, rows, order);
+void SortSlots(const char* lines, std::span<uint32_t> rows, int order, SortScratch& scratch) {
+  const size_t wordsPerKey = CompactKeySize(order) / 8;
+  auto& pairs = scratch.pairs;
+  auto& words = scratch.words;
+  pairs.resize(rows.size());
+  words.resize(wordsPerKey > 2 ? rows.size() * wordsPerKey : 0);
+  unsigned char key[kMaxCompactKey];
+  for (size_t r = 0; r < rows.size(); ++r) {
+    CompactKey(lines + static_cast<size_t>(rows[r]) * kListLineSize, order, key);
+    pairs[r] = {{LoadBigEndian(key), wordsPerKey > 1 ? LoadBigEndian(key + 8) : 0}, static_cast<uint32_t>(r)};
+    if (wordsPerKey > 2)
+      for (size_t i = 0; i < wordsPerKey; ++i) words[r * wordsPerKey + i] = LoadBigEndian(key + 8 * i);
   }
+  std::sort(pairs.begin(), pairs.end(), PairLess);
+  if (wordsPerKey > 2) RefineRuns(pairs.data(), pairs.data() + pairs.size(), words, wordsPerKey, 2);
+  for (SortPair& p : pairs) p.row = rows[p.row];
+  for (size_t r = 0; r < rows.size(); ++r) rows[r] = pairs[r].row;
 }
 
 }  // namespace recbook

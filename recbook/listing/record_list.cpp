@@ -11,6 +11,7 @@ void RecordList::Clear() {
   lines_.clear();
   rows_.clear();
   free_.clear();
+  sortScratch_ = {};
   tagged_ = 0;
   order_ = 300;
 }
@@ -63,7 +64,7 @@ void RecordList::SetMark(size_t row, char mark) {
 }
 
 void RecordList::Sort(int order) {
-  rows_ = SortSlots(lines_.data(), rows_, order);
+  SortSlots(lines_.data(), rows_, order, sortScratch_);
   order_ = order;
 }
 

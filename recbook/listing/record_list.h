@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "listing/list_line.h"
+#include "listing/list_sort.h"
 #include "records/station_record.h"
 
 namespace recbook {
@@ -75,6 +76,7 @@ class RecordList {
   std::vector<char> lines_;     // view-A lines, 151 bytes per slot
   std::vector<uint32_t> rows_;  // list order: the slot of each row
   std::vector<uint32_t> free_;  // slots of removed lines, reused by Insert
+  SortScratch sortScratch_;  // kept between sorts: a million lines need tens of MB
   size_t tagged_ = 0;
   int order_ = 300;
 };
