@@ -163,7 +163,7 @@ void WriteSegmentC(const StationRecord& r, char* p) {
   raw = first == std::string_view::npos ? std::string_view() : raw.substr(first);
   char ref[15];
   std::memset(ref, ' ', sizeof ref);
-  std::memcpy(ref, raw.data(), raw.size());
+  if (!raw.empty()) std::memcpy(ref, raw.data(), raw.size());
   if (!IsBlankItem({ref, 3}))
     for (int i = 0; i < 3; ++i)
       if (ref[i] == ' ') ref[i] = '_';
