@@ -19,19 +19,6 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // Creates the file beside target that receives the new content; -1 on failure.
 int OpenStaging(const std::string& target, std::string& stagingPath) {
   stagingPath = DirectoryOf(target) + "/.quorla-save-XXXXXX";
@@ -53,6 +40,19 @@ int OpenStaging(const std::string& target, std::string& stagingPath) {
 }
 
 }  // namespace
+
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n <= 0) {
+      if (n < 0 && errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
 
 AtomicFileWriter::AtomicFileWriter(std::string target, Durability durability)
     : target_(std::move(target)), durability_(durability) {

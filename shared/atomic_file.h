@@ -1,6 +1,7 @@
 #pragma once
 // Replacing a file so that a crash or a full disk never leaves it half written: the new content
 // goes to a file beside the target, is flushed to disk, and is renamed over the target.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // Copies source over target in the same way. False (target untouched) on any failure.
 bool ReplaceFileAtomically(const std::string& source, const std::string& target);
+
+// Writes all size bytes to fd, again after interruptions; false on any failure.
+bool WriteAll(int fd, const char* data, size_t size);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cctype>
 #include <cstdlib>
+#include <ostream>
+
+#include "subcommand_table.h"
 
 namespace vatool {
 
@@ -67,6 +70,20 @@ std::optional<long long> ParseInteger(const std::string& text) {
   const long long v = std::strtoll(text.c_str(), &end, 10);
   if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
   return v;
+}
+
+int RunCommandRow(std::span<const CommandRow> rows, std::string_view group, std::string_view usage,
+                  std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+  for (const CommandRow& c : rows) {
+    if (c.name != args[0]) continue;
+    const Arguments a(args.subspan(1), c.valued, c.flags);
+    if (!a.ok()) {
+      err << "vatool " << group << ' ' << c.name << ": " << a.error() << '\n' << usage;
+      return kExitBadInput;
+    }
+    return c.run(a, out, err);
+  }
+  return kUnknownCommand;
 }
 
 }  // namespace vatool

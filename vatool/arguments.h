@@ -5,7 +5,9 @@
 #include <optional>
 #include <set>
 #include <span>
+#include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vatool {
@@ -28,6 +30,18 @@ class Arguments {
   std::vector<std::string> positional_;
   std::string error_;
 };
+
+// One subcommand of a table: its name, its options and the function that runs it.
+struct CommandRow {
+  std::string_view name;
+  std::set<std::string> valued, flags;
+  int (*run)(const Arguments&, std::ostream& out, std::ostream& err);
+};
+
+// Runs the row named by args[0] with the rest of args; a bad option prints "vatool GROUP NAME:
+// why" and usage. kUnknownCommand (subcommand_table.h) when no row has that name.
+int RunCommandRow(std::span<const CommandRow> rows, std::string_view group, std::string_view usage,
+                  std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
 // Strict number parsing for command-line values: the whole text must be the number.
 std::optional<double> ParseDouble(const std::string& text);

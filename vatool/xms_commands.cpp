@@ -119,29 +119,14 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
   return kExitOk;
 }
 
-struct XmsCommand {
-  std::string_view name;
-  std::set<std::string> valued, flags;
-  int (*run)(const Arguments&, std::ostream&, std::ostream&);
-};
-
-const XmsCommand kXms[] = {
+const CommandRow kXms[] = {
     {"info", {}, {}, Info},
     {"convert", {"--to", "-o"}, {}, Convert},
     {"generate", {"--records", "--seed", "-o"}, {}, Generate},
 };
 
 int RunXms(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  for (const XmsCommand& c : kXms) {
-    if (c.name != args[0]) continue;
-    const Arguments a(args.subspan(1), c.valued, c.flags);
-    if (!a.ok()) {
-      err << "vatool xms " << c.name << ": " << a.error() << '\n' << kUsage;
-      return kExitBadInput;
-    }
-    return c.run(a, out, err);
-  }
-  return kUnknownCommand;
+  return RunCommandRow(kXms, "xms", kUsage, args, out, err);
 }
 
 const SubcommandGroupRegistration kRegistration{

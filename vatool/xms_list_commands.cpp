@@ -228,31 +228,16 @@ int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
 int Append(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Append, a, err); }
 int Remove(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Remove, a, err); }
 
-struct ListCommand {
-  std::string_view name;
-  std::set<std::string> valued;
-  int (*run)(const Arguments&, std::ostream&, std::ostream&);
-};
-
-const ListCommand kCommands[] = {
-    {"list", {"--order"}, List},
-    {"sort", {"--order", "-o"}, Sort},
-    {"select", {"--country", "--band", "--status", "--class", "-o"}, Select},
-    {"append", {"--records"}, Append},
-    {"remove", {"--records"}, Remove},
+const CommandRow kCommands[] = {
+    {"list", {"--order"}, {}, List},
+    {"sort", {"--order", "-o"}, {}, Sort},
+    {"select", {"--country", "--band", "--status", "--class", "-o"}, {}, Select},
+    {"append", {"--records"}, {}, Append},
+    {"remove", {"--records"}, {}, Remove},
 };
 
 int RunXmsList(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  for (const ListCommand& c : kCommands) {
-    if (c.name != args[0]) continue;
-    const Arguments a(args.subspan(1), c.valued, {});
-    if (!a.ok()) {
-      err << "vatool xms " << c.name << ": " << a.error() << '\n' << kUsage;
-      return kExitBadInput;
-    }
-    return c.run(a, out, err);
-  }
-  return kUnknownCommand;
+  return RunCommandRow(kCommands, "xms", kUsage, args, out, err);
 }
 
 const SubcommandGroupRegistration kRegistration{

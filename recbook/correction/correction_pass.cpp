@@ -17,17 +17,6 @@ namespace {
 
 constexpr size_t kBlockRecords = 4096;
 
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // The terrain lookup reads the directory of the settings for the time of one pass; the directory
 // the rest of the program uses (the map viewer's) is put back afterwards.
 class TerrainScope {
@@ -120,9 +109,9 @@ CorrectionResult CorrectToFile(const WorkingCopy& source, const std::string& tar
   const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) return {};
   CorrectionResult result;
-  if (WriteAll(fd, header, kRecordSize))
+  if (quorla::WriteAll(fd, header, kRecordSize))
     result = CorrectBlocks(source, settings, progress, [fd](uint64_t, const std::vector<char>& block, bool) {
-      return WriteAll(fd, block.data(), block.size());
+      return quorla::WriteAll(fd, block.data(), block.size());
     });
   result.ok = (::close(fd) == 0) && result.ok && quorla::ReplaceFileAtomically(staging, target);
   ::unlink(staging.c_str());

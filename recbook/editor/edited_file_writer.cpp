@@ -17,23 +17,13 @@ namespace {
 
 constexpr size_t kBlockRecords = 4096;
 
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // Appends the listed records, reading runs of consecutive record numbers as one block.
 bool WriteListed(int fd, const WorkingCopy& copy, std::span<const uint32_t> listed) {
   std::vector<char> block(kBlockRecords * kRecordSize);
   for (size_t i = 0; i < listed.size();) {
     size_t run = 1;
     while (i + run < listed.size() && run < kBlockRecords && listed[i + run] == listed[i] + run) ++run;
-    if (!copy.ReadRecords(listed[i], run, block.data()) || !WriteAll(fd, block.data(), run * kRecordSize))
+    if (!copy.ReadRecords(listed[i], run, block.data()) || !quorla::WriteAll(fd, block.data(), run * kRecordSize))
       return false;
     i += run;
   }
@@ -56,7 +46,7 @@ bool WriteEditedFile(const WorkingCopy& copy, std::string_view header, std::span
   const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   const std::string fixed = FixWidth(header, kRecordSize);
-  bool ok = WriteAll(fd, fixed.data(), fixed.size()) && WriteListed(fd, copy, listed);
+  bool ok = quorla::WriteAll(fd, fixed.data(), fixed.size()) && WriteListed(fd, copy, listed);
   ok = ::close(fd) == 0 && ok;
   ok = ok && quorla::ReplaceFileAtomically(staging, target);
   ::unlink(staging.c_str());
