@@ -1,5 +1,9 @@
 #include "records/temp_names.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 
 #include "platform_paths.h"
@@ -20,7 +24,14 @@ std::string ChooseTempName(const std::string& folder, TempKind kind) {
   const int fallback = kind == TempKind::WorkingCopy ? 1 : 99;
   for (int n = 1; n <= last; ++n) {
     std::string path = NameWithNumber(folder, prefix, n);
-    if (!quorla::FileExists(path)) return path;
+    // Creating the name reserves it: a second window or program choosing at the same moment
+    // takes the next number instead of writing into the same file.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      ::close(fd);
+      return path;
+    }
+    if (errno != EEXIST) break;
   }
   return NameWithNumber(folder, prefix, fallback);
 }

@@ -11,7 +11,8 @@ enum class TempKind {
   Staging,      // "#tmp": staging file of a save, 01 to 99, else 99
 };
 
-// The full path of the first free name of that kind in folder (which ends with "/").
+// The full path of the first free name of that kind in folder (which ends with "/"), created
+// empty so that nobody else takes it; the caller writes it and deletes it after use.
 std::string ChooseTempName(const std::string& folder, TempKind kind);
 
 // The same in quorla::PrivateTempDirectory(); empty text when that folder is not available.

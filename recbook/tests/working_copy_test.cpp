@@ -45,9 +45,9 @@ class TempFolder : public ::testing::Test {
 
 TEST_F(TempFolder, TempNamesTakeTheFirstFreeNumberAndFallBack) {
   EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp01.tmp");
-  Write("#tmp01.tmp", "");
   Write("#tmp03.tmp", "");
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp02.tmp");
+  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp02.tmp") << "a chosen name is taken";
+  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp04.tmp");
   char name[32];
   for (int n = 1; n <= 99; ++n) {
     std::snprintf(name, sizeof name, "#wcopy%02d.tmp", n);
