@@ -153,14 +153,18 @@ TEST(DatumConversion, StatusRoundsToOneDecimalWithoutNegativeZero) {
   EXPECT_EQ(DatumStatusText(15, 0, 0, quorla::Language::English), "");
 }
 
-// Gauss-Krueger known values: the first three are the published check points of the method.
+// Gauss-Krueger known values. The first three are the published check points of the method,
+// which come back within 1e-6 degrees; elsewhere the 32-bit planar values hold about 4e-6.
 constexpr struct {
   double lon, lat;
   double y, x;
+  double backDeg;
 } kPlanar[] = {
-    {15, 50, 3500000.0, 5540944.5},       {14, 49.5, 3427562.75, 5485812.0},
-    {17.5, 49, 3682924.5, 5432736.0},     {12.34567, 51.2345, 3314624.25, 5681623.0},
-    {21.2, 48.1, 4514896.5, 5329660.0},
+    {15, 50, 3500000.0, 5540944.5, 1e-6},
+    {14, 49.5, 3427562.75, 5485812.0, 1e-6},
+    {17.5, 49, 3682924.5, 5432736.0, 1e-6},
+    {12.34567, 51.2345, 3314624.25, 5681623.0, 5e-6},
+    {21.2, 48.1, 4514896.5, 5329660.0, 5e-6},
 };
 
 TEST(GaussKruger, KnownValuesAndInverse) {
@@ -170,8 +174,8 @@ TEST(GaussKruger, KnownValuesAndInverse) {
     EXPECT_NEAR(p.y, c.y, 0.5);  // one 32-bit step near 5e6 m
     EXPECT_NEAR(p.x, c.x, 0.5);
     const GeoLonLat g = GaussKrugerInverse(p.y, p.x);
-    EXPECT_NEAR(g.lon, c.lon, 1e-6);
-    EXPECT_NEAR(g.lat, c.lat, 1e-6);
+    EXPECT_NEAR(g.lon, c.lon, c.backDeg);
+    EXPECT_NEAR(g.lat, c.lat, c.backDeg);
   }
 }
 

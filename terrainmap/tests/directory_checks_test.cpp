@@ -48,7 +48,7 @@ class DirectoryChecks : public ::testing::Test {
 };
 
 TEST_F(DirectoryChecks, TerrainDirectoryPatterns) {
-  constexpr struct {
+  const struct {
     const char* what;
     std::initializer_list<const char*> entries;
     bool accepted;
@@ -91,7 +91,7 @@ TEST_F(DirectoryChecks, TerrainFallback) {
 }
 
 TEST_F(DirectoryChecks, BorderDirectoryPatterns) {
-  constexpr struct {
+  const struct {
     const char* what;
     std::initializer_list<const char*> entries;
     bool accepted;

@@ -29,6 +29,8 @@ constexpr struct {
     {"meridian north", 14.5, 50.1, 14.5, 50.9, 88.9848, 0},
     {"meridian south", 14.5, 50.9, 14.5, 50.1, 88.9848, 180},
     {"meridian, 111 m north", 25, 0, 25, 0.001, 0.1112, 0},
+    {"meridian, 11 m south", 25, 50, 25, 49.9999, 0.0111, 180},
+    {"from the north pole to another meridian", 0, 90, 15, 50, 4449.2401, 165},
     {"from the north pole", 15, 90, 15, 50, 4449.2401, 180},
     {"from the south pole", 15, -90, 15, -50, 4449.2401, 0},
     {"across the equator", 15, 50, 15, -50, 11123.1003, 180},
