@@ -53,6 +53,20 @@ std::string FindTileFile(const std::string& terrainDir, int ilon, int ilat) {
   return FindFirstEntry(column, TileName(ilon, ilat) + ".?3E", false);
 }
 
+namespace {
+
+// std::round for heights in tenths, without the library call: the integer part is exact, so is
+// the fraction beside it, and halves go away from zero.
+long RoundHalfAway(double t) {
+  long n = static_cast<long>(t);
+  const double fraction = t - static_cast<double>(n);
+  if (fraction >= 0.5) ++n;
+  else if (fraction <= -0.5) --n;
+  return n;
+}
+
+}  // namespace
+
 float HeightFromBlock(const int16_t* block, int columns, double x, double y, bool interpolated) {
   const int n = columns - 1;
   int i = static_cast<int>(x);
@@ -68,7 +82,8 @@ float HeightFromBlock(const int16_t* block, int columns, double x, double y, boo
   const double h00 = row[0], h10 = row[1], h01 = row[columns], h11 = row[columns + 1];
   const double a = h00 + u * (h10 - h00);
   const double b = h01 + u * (h11 - h01);
-  return static_cast<float>(std::round((a + v * (b - a)) * 10) / 10);
+  // The float nearest to n / 10, the same as through a double.
+  return static_cast<float>(RoundHalfAway((a + v * (b - a)) * 10)) / 10.0f;
 }
 
 TileFile::~TileFile() { Close(); }
