@@ -8,17 +8,19 @@ bench="${1:-build/default/terrainmap/terrain_bench}"
 reps="${2:-5}"
 json="$(mktemp)"
 trap 'rm -f "$json"' EXIT
-"$bench" --benchmark_filter='BM_(BulkGridCold|CatTouchedFilesCold|BulkGridWarm)$' \
+"$bench" --benchmark_filter='BM_(BulkGridCold|CatTouchedFilesCold|BulkGridWarm)' \
   --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
   --benchmark_format=json >"$json"
 python3 - "$json" <<'PY'
 import json, sys
-runs = {b["run_name"]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
+runs = {b["run_name"].split("/")[0]: b for b in json.load(open(sys.argv[1]))["benchmarks"] if b.get("aggregate_name") == "median"}
 ms = lambda name: runs[name]["real_time"]  # milliseconds, median of the repetitions
 grid, cat, warm = ms("BM_BulkGridCold"), ms("BM_CatTouchedFilesCold"), ms("BM_BulkGridWarm")
 print("cat of the touched tiles, cold:  %8.2f ms" % cat)
 print("drawing from cold caches:        %8.2f ms" % grid)
-print("drawing from warm files:         %8.2f ms  (%.1f million heights/s)" % (warm, 0.7 / warm * 1000))
+cpu = runs["BM_BulkGridWarm"]["cpu_time"]
+print("drawing from warm files:         %8.2f ms, %.2f ms CPU  (%.1f million heights/s of CPU time)"
+      % (warm, cpu, 0.7 / cpu * 1000))
 print("cold drawing / cat:              %8.2f  (at most 3)" % (grid / cat))
 sys.exit(0 if grid <= 3 * cat else 1)
 PY
