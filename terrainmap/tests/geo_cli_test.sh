@@ -5,6 +5,7 @@
 # bytes in python3 below.
 set -euo pipefail
 vatool="$1"
+shared_data="${2:-}"  # real terrain under its terrain/ folder, when present
 dir="$(mktemp -d)"
 trap 'rm -rf "$dir"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -163,6 +164,20 @@ ERROR: not a LON LAT pair
 $first" ] || fail "bad input line"
 code 2 "$vatool" terrain altitude --dtm "$dir/topo" 14.5
 code 2 "$vatool" terrain altitude 14.5 49.5
+
+# Real tiles and their expected heights, when the data is present.
+real="$shared_data/terrain"
+if [ -n "$shared_data" ] && [ -f "$real/POINTS.csv" ]; then
+  tail -n +2 "$real/POINTS.csv" | tr -d '\r' | cut -d, -f1,2 >"$dir/real_in"
+  for mode in 3 4; do
+    flag=""; [ $mode = 4 ] && flag="--nearest"
+    tail -n +2 "$real/POINTS.csv" | tr -d '\r' | cut -d, -f$mode | while read -r h; do printf '%.1f\n' "$h"; done >"$dir/real_want"
+    for lookup in "" --bulk; do
+      "$vatool" terrain altitude --dtm "$real" $flag $lookup <"$dir/real_in" >"$dir/real_got"
+      cmp -s "$dir/real_want" "$dir/real_got" || fail "real terrain $flag $lookup: $(diff "$dir/real_want" "$dir/real_got" | head -5)"
+    done
+  done
+fi
 
 # Directory checks; fallbacks come from the data folder, here an empty one.
 export QUORLA_DATA_DIR="$dir/data"
