@@ -107,8 +107,8 @@ inline bool LocateTile(double lon, double lat, TileLocation& t) {
 namespace detail {
 
 // std::round for heights in tenths, without the library call: the integer part is exact, so is
-// the fraction beside it, and halves go away from zero.
-// Written without branches: which way a height rounds is as good as random.
+// the fraction beside it, and halves go away from zero. Without branches: which way a height
+// rounds is as good as random.
 inline long RoundHalfAway(double t) {
   const long n = static_cast<long>(t);
   const double fraction = t - static_cast<double>(n);
@@ -132,8 +132,9 @@ inline float HeightFromBlock(const int16_t* block, int columns, double x, double
   const double h00 = row[0], h10 = row[1], h01 = row[columns], h11 = row[columns + 1];
   const double a = h00 + u * (h10 - h00);
   const double b = h01 + u * (h11 - h01);
-  // The float nearest to n / 10, the same as through a double.
-  return static_cast<float>(detail::RoundHalfAway((a + v * (b - a)) * 10)) / 10.0f;
+  // n tenths times 0.1 in double precision, then single: the float nearest to n / 10 for every
+  // height a tile can hold, without a division.
+  return static_cast<float>(static_cast<double>(detail::RoundHalfAway((a + v * (b - a)) * 10)) * 0.1);
 }
 
 }  // namespace quorla
