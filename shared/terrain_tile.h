@@ -98,8 +98,11 @@ inline bool LocateTile(double lon, double lat, TileLocation& t) {
   if (t.by > 11) t.by = 11;
   t.k = 12 * t.by + t.bx + 1;
   t.n = BlockIntervals(t.ilat);
-  t.x = (fx - t.bx / 12.0) * 12 * t.n;
-  t.y = (fy - t.by / 12.0) * 1200;
+  // bx / 12.0 from a table: the same values, without two divisions per height.
+  static constexpr double kTwelfths[12] = {0 / 12.0, 1 / 12.0, 2 / 12.0, 3 / 12.0, 4 / 12.0,  5 / 12.0,
+                                           6 / 12.0, 7 / 12.0, 8 / 12.0, 9 / 12.0, 10 / 12.0, 11 / 12.0};
+  t.x = (fx - kTwelfths[t.bx]) * 12 * t.n;
+  t.y = (fy - kTwelfths[t.by]) * 1200;
   t.key = t.ilon * 1000000 + t.ilat * 1000 + t.k;
   return true;
 }
