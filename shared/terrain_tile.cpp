@@ -12,28 +12,6 @@
 
 namespace quorla {
 
-bool LocateTile(double lon, double lat, TileLocation& t) {
-  if (!(lat >= 0) || !(lat < 100) || !(std::fabs(lon) < 1000)) return false;
-  t.ilat = static_cast<int>(lat);
-  const double fy = lat - t.ilat;
-  t.ilon = static_cast<int>(lon);
-  double fx = lon - t.ilon;
-  if (fx < 0) {
-    t.ilon -= 1;
-    fx = lon - t.ilon;
-  }
-  // A longitude a hair below a whole degree can round fx up to exactly 1; it stays in this tile.
-  t.bx = static_cast<int>(12 * fx);
-  t.by = static_cast<int>(12 * fy);
-  if (t.bx > 11) t.bx = 11;
-  if (t.by > 11) t.by = 11;
-  t.k = 12 * t.by + t.bx + 1;
-  t.n = BlockIntervals(t.ilat);
-  t.x = (fx - t.bx / 12.0) * 12 * t.n;
-  t.y = (fy - t.by / 12.0) * 1200;
-  t.key = t.ilon * 1000000 + t.ilat * 1000 + t.k;
-  return true;
-}
 
 std::string TileColumnName(int ilon) {
   char buffer[16];
@@ -53,23 +31,6 @@ std::string FindTileFile(const std::string& terrainDir, int ilon, int ilat) {
   return FindFirstEntry(column, TileName(ilon, ilat) + ".?3E", false);
 }
 
-float HeightFromBlock(const int16_t* block, int columns, double x, double y, bool interpolated) {
-  const int n = columns - 1;
-  int i = static_cast<int>(x);
-  int j = static_cast<int>(y);
-  // Positions are inside the block by construction; the clamps only guard against rounding.
-  if (i < 0) i = 0;
-  if (j < 0) j = 0;
-  if (!interpolated) return block[(j > 100 ? 100 : j) * columns + (i > n ? n : i)];
-  if (i > n - 1) i = n - 1;
-  if (j > 99) j = 99;
-  const double u = x - i, v = y - j;
-  const int16_t* row = block + j * columns + i;
-  const double h00 = row[0], h10 = row[1], h01 = row[columns], h11 = row[columns + 1];
-  const double a = h00 + u * (h10 - h00);
-  const double b = h01 + u * (h11 - h01);
-  return static_cast<float>(std::round((a + v * (b - a)) * 10) / 10);
-}
 
 TileFile::~TileFile() { Close(); }
 

@@ -13,18 +13,21 @@ const double kRho = kPi / 180;
 DistanceAzimuth SphereDistanceAzimuth(double lon1, double lat1, double lon2, double lat2) {
   if (lon1 == lon2 && lat1 == lat2) return {};
   const double p1 = kRho * lat1, p2 = kRho * lat2, dl = kRho * (lon2 - lon1);
-  double c = std::sin(p1) * std::sin(p2) + std::cos(p1) * std::cos(p2) * std::cos(dl);
-  if (c > 1) c = 1;  // rounding just past the ends would give no root
-  if (c < -1) c = -1;
-  const double root = std::sqrt(1 - c * c);
-  // pi/2 - atan(c / root), written so that root = 0 (same or antipodal point) gives 0 or pi.
-  const double sigma = kPi / 2 - std::atan2(c, root);
+  const double sinP1 = std::sin(p1), cosP1 = std::cos(p1), sinP2 = std::sin(p2), cosP2 = std::cos(p2);
+  // c = cos(sigma). sin(sigma) comes from its two components rather than sqrt(1 - c^2), and
+  // cos A = (sin p2 - c sin p1) / (sin(sigma) cos p1) is taken in its reduced form
+  // (cos p1 sin p2 - sin p1 cos p2 cos dl) / sin(sigma): the same values, without the loss of
+  // digits when c is near 1 (short distances) or cos p1 is near 0 (from a pole).
+  const double c = sinP1 * sinP2 + cosP1 * cosP2 * std::cos(dl);
+  const double east = cosP2 * std::sin(dl);
+  const double north = cosP1 * sinP2 - sinP1 * cosP2 * std::cos(dl);
+  const double sinSigma = std::hypot(east, north);
   DistanceAzimuth r;
-  r.km = kSphereRadiusKm * sigma;
-  const double denominator = root * std::cos(p1);
-  const double cosA = denominator != 0 ? (std::sin(p2) - c * std::sin(p1)) / denominator : 2.0;
+  r.km = kSphereRadiusKm * std::atan2(sinSigma, c);
+  const double cosA = sinSigma > 1e-15 ? north / sinSigma : 1.0;
   if (!(1 - cosA * cosA >= 1e-10)) {
-    // Along a meridian, or from a pole: north when the target lies north along it.
+    // Along a meridian (or through a pole, or to the antipode): north when the target lies
+    // north along it.
     const double d = lon1 == lon2 ? lat2 - lat1 : 180 - lat2 - lat1;
     r.azimuth = (d >= 0 && d <= 180) ? 0 : 180;
     return r;

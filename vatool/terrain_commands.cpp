@@ -1,0 +1,163 @@
+// vatool terrain: heights from an HCM-TOPO terrain directory, the terrain directory check and the
+// generator of a demo directory with synthetic relief.
+#include <cstdio>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "arguments.h"
+#include "directories/directory_checks.h"
+#include "point_altitude.h"
+#include "subcommand_table.h"
+#include "terrain/bulk_altitude.h"
+#include "terrain/tile_generator.h"
+#include "terrain_settings.h"
+
+namespace vatool {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vatool terrain COMMAND ...\n\n"
+    "  altitude --dtm DIR [--nearest] [--bulk] [LON LAT]...\n"
+    "                                   one height per position in metres (1 decimal, -9999.0 for\n"
+    "                                   no data); without positions, LON LAT pairs are read from\n"
+    "                                   standard input, one per line. --nearest: the grid point\n"
+    "                                   south-west of the position; --bulk: the map drawing's lookup\n"
+    "  check-dir DIR                    the usable terrain directory for DIR (or a fallback), or an\n"
+    "                                   empty line (exit 1)\n"
+    "  demo -o DIR --area W,S,E,N       write tiles with synthetic relief for whole degrees\n"
+    "                                   W <= lon < E, S <= lat < N\n";
+
+std::string OneDecimal(float v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(v));
+  return std::string(text) == "-0.0" ? "0.0" : text;
+}
+
+int BadUsage(std::ostream& err, const std::string& why) {
+  err << "vatool terrain: " << why << '\n' << kUsage;
+  return kExitBadInput;
+}
+
+// The words of a line; commas separate like blanks.
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::string word;
+  for (const char c : line + ' ') {
+    if (c == ' ' || c == '\t' || c == ',' || c == '\r') {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  return words;
+}
+
+int RunAltitude(const Arguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
+  const auto dtm = a.Value("--dtm");
+  if (!dtm) return BadUsage(err, "altitude needs --dtm DIR");
+  const auto& p = a.Positional();
+  if (p.size() % 2 != 0) return BadUsage(err, "positions come as LON LAT pairs");
+  std::vector<std::pair<double, double>> positions;
+  for (size_t i = 0; i < p.size(); i += 2) {
+    const auto lon = ParseDouble(p[i]), lat = ParseDouble(p[i + 1]);
+    if (!lon || !lat) return BadUsage(err, "not a position: " + p[i] + " " + p[i + 1]);
+    positions.emplace_back(*lon, *lat);
+  }
+  quorla::SetTerrainDirectory(*dtm);
+  quorla::SetNonInterpolatedHeights(a.Has("--nearest"));
+  const bool bulk = a.Has("--bulk");
+  const auto height = [bulk](double lon, double lat) {
+    return bulk ? terrainmap::BulkAltitude(lon, lat) : quorla::PointAltitude(lon, lat);
+  };
+  if (!p.empty()) {
+    for (const auto& [lon, lat] : positions) out << OneDecimal(height(lon, lat)) << '\n';
+    return kExitOk;
+  }
+  // One output line per input line; a line that is not a position prints an error in its place.
+  int result = kExitOk;
+  std::string line;
+  for (long number = 1; std::getline(in, line); ++number) {
+    const std::vector<std::string> w = Words(line);
+    if (w.empty() || w[0][0] == '#') continue;
+    const auto lon = w.size() == 2 ? ParseDouble(w[0]) : std::nullopt;
+    const auto lat = w.size() == 2 ? ParseDouble(w[1]) : std::nullopt;
+    if (!lon || !lat) {
+      out << "ERROR: not a LON LAT pair\n";
+      err << "vatool terrain: line " << number << ": not a LON LAT pair: " << line << '\n';
+      result = kExitBadInput;
+      continue;
+    }
+    out << OneDecimal(height(*lon, *lat)) << '\n';
+  }
+  return result;
+}
+
+int RunCheckDir(const Arguments& a, std::ostream& out, std::ostream& err) {
+  if (a.Positional().size() != 1) return BadUsage(err, "check-dir takes one directory");
+  const std::string dir = terrainmap::VerifyTerrainDirectory(a.Positional()[0]);
+  out << dir << '\n';
+  return dir.empty() ? kExitFindings : kExitOk;
+}
+
+std::optional<terrainmap::TerrainArea> ParseArea(const std::string& text) {
+  std::vector<int> v;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = text.find(',', start);
+    const auto n = ParseInteger(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (!n || *n < -1000 || *n > 1000) return std::nullopt;
+    v.push_back(static_cast<int>(*n));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  if (v.size() != 4) return std::nullopt;
+  return terrainmap::TerrainArea{v[0], v[1], v[2], v[3]};
+}
+
+int RunDemo(const Arguments& a, std::ostream& out, std::ostream& err) {
+  const auto dir = a.Value("-o");
+  const auto areaText = a.Value("--area");
+  if (!dir || !areaText || !a.Positional().empty()) return BadUsage(err, "demo takes -o DIR --area W,S,E,N");
+  const auto area = ParseArea(*areaText);
+  if (!area) return BadUsage(err, "--area takes four whole degrees W,S,E,N, not " + *areaText);
+  switch (terrainmap::GenerateTerrainTiles(*dir, *area)) {
+    case terrainmap::GenerateStatus::Ok:
+      out << (area->east - area->west) * (area->north - area->south) << " tiles written to " << *dir << '\n';
+      return kExitOk;
+    case terrainmap::GenerateStatus::BadArea:
+      err << "vatool terrain: the area must lie in 180W..180E, 0..90N with W < E, S < N and hold at most "
+          << terrainmap::kMaxGeneratedTiles << " tiles\n";
+      return kExitBadInput;
+    case terrainmap::GenerateStatus::WriteFailed:
+      break;
+  }
+  err << "vatool terrain: cannot write the tiles into " << *dir << '\n';
+  return kExitBadInput;
+}
+
+int RunTerrain(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::string& command = args[0];
+  if (command == "altitude") {
+    const Arguments a(args.subspan(1), {"--dtm"}, {"--nearest", "--bulk"});
+    return a.ok() ? RunAltitude(a, in, out, err) : BadUsage(err, a.error());
+  }
+  if (command == "check-dir") {
+    const Arguments a(args.subspan(1), {}, {});
+    return a.ok() ? RunCheckDir(a, out, err) : BadUsage(err, a.error());
+  }
+  if (command == "demo") {
+    const Arguments a(args.subspan(1), {"-o", "--area"}, {});
+    return a.ok() ? RunDemo(a, out, err) : BadUsage(err, a.error());
+  }
+  return kUnknownCommand;
+}
+
+const SubcommandGroupRegistration kTerrain({"terrain", "terrain heights, terrain directory check, demo tiles",
+                                            kUsage, RunTerrain});
+
+}  // namespace
+}  // namespace vatool
