@@ -2,7 +2,7 @@
 # Times one map drawing (1000 x 700 heights, column by column) with the tile files dropped from
 # the page cache against cat of the same four files dropped alike, in one run, and prints the
 # ratio (the drawing should take at most 3 times as long as cat).
-# Usage: terrainmap/bench/terrain_cold.sh [path/to/terrain_bench] [repetitions]
+# Usage: bench/terrain_cold.sh [path/to/terrain_bench] [repetitions]
 set -euo pipefail
 bench="${1:-build/default/terrainmap/terrain_bench}"
 reps="${2:-5}"
