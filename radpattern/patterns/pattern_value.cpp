@@ -12,6 +12,7 @@ namespace {
 
 const float kDeg = kRadiansPerDegree;
 const float kSqrt2 = std::sqrt(2.0f);
+const float kDbPerNeper = static_cast<float>(20.0 / std::log(10.0));  // -20 log10(e) = -kDbPerNeper ln(e)
 
 // Shape constants of the two-lobe types for every beam-width step n (0..9) and envelope letter
 // A..I, computed once with the same single-precision operations as a per-call evaluation would.
@@ -170,7 +171,9 @@ float PatternValue(std::string_view code, float angle, int mode) {
   if (t1 != 'W') e = std::max(r, e);  // radius envelope
   e = std::max(0.01f, e);             // at most 40 dB
   e = std::min(1.0f, e);
-  return mode == kPatternDb ? 0.0f - 20.0f * std::log10(e) : e;
+  // log10 through the natural logarithm: the same value to a few units in the last place, at a
+  // fraction of the cost of the library's log10f.
+  return mode == kPatternDb ? 0.0f - kDbPerNeper * std::log(e) : e;
 }
 
 }  // namespace radpattern
