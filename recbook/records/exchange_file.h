@@ -23,7 +23,7 @@ FileCheck CheckExchangeFile(const std::string& path);
 std::string CheckResultText(const FileCheck& check);
 
 // The true file that opening a CR+LF file makes: every CR, LF and TAB removed. The first form
-// writes into out (room for bytes.size()) and returns the length written.
+// writes into out (room for bytes.size(); out may be bytes.data()) and returns the length written.
 size_t RemoveLineEndings(std::string_view bytes, char* out);
 std::string WithoutLineEndings(std::string_view bytes);
 

@@ -12,7 +12,7 @@ namespace recbook {
 
 namespace {
 
-constexpr size_t kBlock = kRecordSize * 16384;  // about 3.6 MB
+constexpr size_t kBlock = kRecordSize * 2048;  // blocks that stay in the cache between reading, converting and writing
 
 class Reader {
  public:

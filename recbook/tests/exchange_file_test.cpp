@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <random>
 #include <unistd.h>
 
 #include <filesystem>
@@ -71,6 +73,26 @@ TEST(ExchangeConversion, CrLfRoundTripKeepsEveryByteButNul) {
   expected[219 * 3 + 10] = ' ';
   EXPECT_EQ(WithoutLineEndings(crlf), expected);
   EXPECT_EQ(WithoutLineEndings("a\tb\r\nc"), "abc");
+}
+
+TEST(ExchangeFile, LineEndingsGoWhereverTheyStandAlsoInPlace) {
+  // Texts of every length around the 16-byte steps, with CR, LF and TAB at random places.
+  std::mt19937 random(7);
+  const char alphabet[] = {'a', ' ', '\r', '\n', '\t', '\0', 'Z', '\xB0'};
+  for (int length = 0; length < 100; ++length) {
+    for (int density = 0; density < 3; ++density) {
+      std::string text(static_cast<size_t>(length), 'x');
+      std::string expected;
+      for (char& c : text) {
+        c = random() % (1 + density * 8) == 0 ? alphabet[random() % 8] : 'x';
+        if (c != '\r' && c != '\n' && c != '\t') expected += c;
+      }
+      EXPECT_EQ(WithoutLineEndings(text), expected) << "length " << length;
+      std::string inPlace = text;
+      inPlace.resize(RemoveLineEndings(inPlace, inPlace.data()));
+      EXPECT_EQ(inPlace, expected) << "in place, length " << length;
+    }
+  }
 }
 
 TEST(SampleGenerator, SameSeedSameFileAndHeaderCountsRecords) {
