@@ -100,13 +100,6 @@ TEST_F(CorrectionDialog, EachOptionOnAndOff) {
   }
 }
 
-TEST_F(CorrectionDialog, OpensWithEveryOptionTicked) {
-  Open({Fixed()});
-  const CorrectionDialogPresenter dialog = Dialog();
-  for (size_t o = 0; o < kCorrectionOptionCount; ++o) EXPECT_TRUE(dialog.options().Has(static_cast<CorrectionOption>(o)));
-  EXPECT_EQ(dialog.Title(), kCaption + " Automatic correction of errors in records");
-}
-
 TEST_F(CorrectionDialog, CancelChangesNothing) {
   const StationRecord faulty = Fixed({{Item::k8B2, ""}});
   Open({faulty});
