@@ -56,6 +56,8 @@ class FileCommands {
 
   // A record or header edit was stored in the working copy, or records were deleted.
   void CountChange() { ++changes_; }
+  // The automatic correction: its repair count becomes the change count.
+  void SetChanges(long long changes) { changes_ = changes; }
   void SetFormDirty(bool dirty) { formDirty_ = dirty; }
   // Leaving the window: the working copy is deleted.
   void CloseWorkingCopy() { copy_.Remove(); }
