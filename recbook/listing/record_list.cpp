@@ -1,0 +1,132 @@
+#include "listing/record_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "listing/list_sort.h"
+
+namespace recbook {
+
+void RecordList::Clear() {
+  lines_.clear();
+  rows_.clear();
+  free_.clear();
+  tagged_ = 0;
+  order_ = 300;
+}
+
+void RecordList::Reserve(size_t lines) {
+  lines_.reserve(lines * kListLineSize);
+  rows_.reserve(lines);
+}
+
+uint32_t RecordList::NewSlot() {
+  if (!free_.empty()) {
+    const uint32_t slot = free_.back();
+    free_.pop_back();
+    return slot;
+  }
+  const size_t slot = lines_.size() / kListLineSize;
+  lines_.resize(lines_.size() + kListLineSize);
+  return static_cast<uint32_t>(slot);
+}
+
+void RecordList::Append(const StationRecord& record, uint32_t k) {
+  const uint32_t slot = NewSlot();
+  BuildListLine(record, k, lines_.data() + static_cast<size_t>(slot) * kListLineSize);
+  rows_.push_back(slot);
+}
+
+void RecordList::LineAt(size_t row, char* out) const { ConvertLineView(Stored(row), ListView::A, out, view()); }
+
+std::string RecordList::Line(size_t row) const {
+  std::string line(kListLineSize, ' ');
+  LineAt(row, line.data());
+  return line;
+}
+
+uint32_t RecordList::RecordNumber(size_t row) const {
+  const char* digits = Stored(row) + kNumberOffset;
+  uint32_t k = 0;
+  for (int i = 0; i < 7; ++i) {
+    if (digits[i] < '0' || digits[i] > '9') return RecordNumberOf({Stored(row), kListLineSize});
+    k = k * 10 + static_cast<uint32_t>(digits[i] - '0');
+  }
+  return k;
+}
+
+void RecordList::SetMark(size_t row, char mark) {
+  char& c = Stored(row)[0];
+  if (c == kTagMark) --tagged_;
+  if (mark == kTagMark) ++tagged_;
+  c = mark;
+}
+
+void RecordList::Sort(int order) {
+  rows_ = SortSlots(lines_.data(), rows_, order);
+  order_ = order;
+}
+
+size_t RecordList::FindInsertPosition(std::string_view line) const {
+  if (line.size() < kListLineSize) return size();
+  char lineA[kListLineSize];
+  ConvertLineView(line.data(), view(), lineA, ListView::A);
+  const size_t n = CompactKeySize(order_);
+  unsigned char key[kMaxCompactKey], other[kMaxCompactKey];
+  CompactKey(lineA, order_, key);
+  for (size_t row = 0; row < size(); ++row) {
+    CompactKey(Stored(row), order_, other);
+    if (std::memcmp(other, key, n) >= 0) return row;
+  }
+  return size();
+}
+
+void RecordList::Insert(size_t row, std::string_view line) {
+  const uint32_t slot = NewSlot();
+  char* stored = lines_.data() + static_cast<size_t>(slot) * kListLineSize;
+  std::memset(stored, ' ', kListLineSize);
+  if (line.size() >= kListLineSize) ConvertLineView(line.data(), view(), stored, ListView::A);
+  if (stored[0] == kTagMark) ++tagged_;
+  rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(std::min(row, size())), slot);
+}
+
+void RecordList::Erase(size_t row) {
+  if (IsTagged(row)) --tagged_;
+  free_.push_back(rows_[row]);
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+}
+
+size_t RecordList::EraseTagged() {
+  const size_t before = size();
+  auto kept = std::remove_if(rows_.begin(), rows_.end(), [&](uint32_t slot) {
+    if (lines_[static_cast<size_t>(slot) * kListLineSize] != kTagMark) return false;
+    free_.push_back(slot);
+    return true;
+  });
+  rows_.erase(kept, rows_.end());
+  tagged_ = 0;
+  return before - size();
+}
+
+size_t RecordList::PlaceRecord(const StationRecord& record, uint32_t k) {
+  const size_t old = RowOfRecord(k);
+  if (old < size()) Erase(old);
+  const std::string line = ConvertLineView(BuildListLine(record, k), ListView::A, view());
+  const size_t row = FindInsertPosition(line);
+  Insert(row, line);
+  return row;
+}
+
+size_t RecordList::RowOfRecord(uint32_t k) const {
+  for (size_t row = 0; row < size(); ++row)
+    if (RecordNumber(row) == k) return row;
+  return size();
+}
+
+std::vector<uint32_t> RecordList::RecordNumbers() const {
+  std::vector<uint32_t> numbers(size());
+  for (size_t row = 0; row < size(); ++row) numbers[row] = RecordNumber(row);
+  return numbers;
+}
+
+}  // namespace recbook

@@ -1,0 +1,82 @@
+#pragma once
+// The editor's record list: one line per listed station record, in list order. The list is the
+// model of the file's contents and order: saving writes exactly the listed records in list order.
+//
+// Lines are stored once, in view A, in a flat array (151 bytes each, no object per line); the list
+// order is an array of slots into it. A line is shown in the view of the current order by moving
+// its segments when it is read, so sorting only reorders the slots and never rewrites the lines.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "listing/list_line.h"
+#include "records/station_record.h"
+
+namespace recbook {
+
+class RecordList {
+ public:
+  // Empties the list; the order becomes 300 (file order, view A).
+  void Clear();
+  void Reserve(size_t lines);
+
+  // Appends the line of station record k (tag column blank), as building the list does.
+  void Append(const StationRecord& record, uint32_t k);
+
+  size_t size() const { return rows_.size(); }
+  bool empty() const { return rows_.empty(); }
+  int order() const { return order_; }
+  ListView view() const { return ViewOfOrder(order_); }
+
+  // The line at row as the list shows it (current view): kListLineSize bytes into out.
+  void LineAt(size_t row, char* out) const;
+  std::string Line(size_t row) const;
+  uint32_t RecordNumber(size_t row) const;
+
+  // Character 1 of the line: blank, the tag mark, or an error mark of the error search.
+  char Mark(size_t row) const { return Stored(row)[0]; }
+  void SetMark(size_t row, char mark);
+  bool IsTagged(size_t row) const { return Mark(row) == kTagMark; }
+  // Lines whose character 1 is the tag mark.
+  size_t TaggedCount() const { return tagged_; }
+
+  // Sorts the lines into an order (300 to 315) and makes it current; the lines then show in its
+  // view. Equal keys keep their previous order.
+  void Sort(int order);
+
+  // The row at which a line (current view) belongs in the current order: before the first line
+  // whose key is greater than or equal to its key, at the end when there is none.
+  size_t FindInsertPosition(std::string_view line) const;
+
+  // Inserts a line given in the current view at row.
+  void Insert(size_t row, std::string_view line);
+  void Erase(size_t row);
+  // Removes every tagged line; returns how many were removed.
+  size_t EraseTagged();
+
+  // Places the line of record k after the record was stored from the form: its old line (if any)
+  // is removed and the new one inserted at FindInsertPosition. Returns the new row.
+  size_t PlaceRecord(const StationRecord& record, uint32_t k);
+
+  // The row showing record k, or size() when no line has it.
+  size_t RowOfRecord(uint32_t k) const;
+
+  // The record number of each row, in list order.
+  std::vector<uint32_t> RecordNumbers() const;
+
+ private:
+  const char* Stored(size_t row) const { return lines_.data() + static_cast<size_t>(rows_[row]) * kListLineSize; }
+  char* Stored(size_t row) { return lines_.data() + static_cast<size_t>(rows_[row]) * kListLineSize; }
+  uint32_t NewSlot();
+
+  std::vector<char> lines_;     // view-A lines, 151 bytes per slot
+  std::vector<uint32_t> rows_;  // list order: the slot of each row
+  std::vector<uint32_t> free_;  // slots of removed lines, reused by Insert
+  size_t tagged_ = 0;
+  int order_ = 300;
+};
+
+}  // namespace recbook

@@ -1,0 +1,262 @@
+// vatool xms list / sort / select / append / remove: the record list and the batch operations on
+// tagged records, for whole files. Registered as a piece of the "xms" group.
+#include <cctype>
+#include <ctime>
+#include <istream>
+#include <ostream>
+
+#include "arguments.h"
+#include "atomic_file.h"
+#include "listing/merge_file.h"
+#include "listing/other_file_check.h"
+#include "listing/record_list.h"
+#include "listing/record_selection.h"
+#include "listing/sort_orders.h"
+#include "listing/tagged_file.h"
+#include "records/exchange_file.h"
+#include "records/picture_mask.h"
+#include "subcommand_table.h"
+
+namespace vatool {
+namespace {
+
+using recbook::FileKind;
+using recbook::kRecordSize;
+
+constexpr const char* kUsage =
+    "  list [--order N] FILE                   print the list lines in order N (300 to 315, default 300)\n"
+    "  sort --order N IN -o OUT                write the file with its records in order N\n"
+    "  select [--country C,...] [--band LO-HI] [--status LETTERS] [--class F|M] IN -o OUT\n"
+    "                                          write the chosen records as a new file (contents code M);\n"
+    "                                          --band in MHz on [1A] or [1Y], --status e.g. AW or A,W\n"
+    "  append --records FROM TARGET            append the records of FROM to TARGET\n"
+    "  remove --records FROM TARGET            remove from TARGET every record equal to one of FROM\n";
+
+quorla::LocalTime Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm tm{};
+  ::localtime_r(&now, &tm);
+  return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+}
+
+// The true bytes of an Exchange data file as the editor opens it (a CR+LF file without its line
+// endings); false with the editor's message.
+bool LoadFile(const std::string& path, std::string& bytes, std::ostream& err) {
+  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
+  const std::string notExchange = "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
+  if (c.kind == FileKind::Missing) {
+    err << "File  doesn't  exist  !!  \n";
+    return false;
+  }
+  if (c.kind == FileKind::NotExchange || !quorla::ReadWholeFile(path, bytes)) {
+    err << notExchange << '\n';
+    return false;
+  }
+  if (c.kind == FileKind::CrLf) {
+    bytes = recbook::WithoutLineEndings(bytes);
+    if (bytes.size() < 222 || static_cast<long long>(bytes.size() / kRecordSize) - 1 != c.records) {
+      err << notExchange << '\n';
+      return false;
+    }
+  }
+  bytes.resize(bytes.size() / kRecordSize * kRecordSize);  // a trailing part shorter than a record
+  return true;
+}
+
+uint32_t Stations(const std::string& bytes) { return static_cast<uint32_t>(bytes.size() / kRecordSize - 1); }
+
+recbook::StationRecord RecordOf(const std::string& bytes, uint32_t k) {
+  return recbook::RecordFromText<recbook::StationRecord>(std::string_view(bytes).substr(k * kRecordSize, kRecordSize));
+}
+
+std::optional<int> OrderOf(const Arguments& a, std::ostream& err) {
+  const auto order = ParseInteger(a.Value("--order").value_or("300"));
+  if (!order || !recbook::IsSortOrder(static_cast<int>(*order))) {
+    err << "vatool xms: --order takes 300 to 315\n";
+    return std::nullopt;
+  }
+  return static_cast<int>(*order);
+}
+
+recbook::RecordList ListOf(const std::string& bytes, int order) {
+  recbook::RecordList list;
+  const uint32_t n = Stations(bytes);
+  list.Reserve(n);
+  for (uint32_t k = 1; k <= n; ++k) list.Append(RecordOf(bytes, k), k);
+  if (order != recbook::kOriginalOrder) list.Sort(order);
+  return list;
+}
+
+int List(const Arguments& a, std::ostream& out, std::ostream& err) {
+  const auto order = OrderOf(a, err);
+  if (!order) return kExitBadInput;
+  if (a.Positional().size() != 1) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  std::string bytes;
+  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  const recbook::RecordList list = ListOf(bytes, *order);
+  std::string chunk;
+  chunk.reserve(1 << 16);
+  char line[recbook::kListLineSize];
+  for (size_t row = 0; row < list.size(); ++row) {
+    list.LineAt(row, line);
+    chunk.append(line, sizeof line);
+    chunk += '\n';
+    if (chunk.size() > (1 << 16) - 200) {
+      out << chunk;
+      chunk.clear();
+    }
+  }
+  out << chunk;
+  return out ? kExitOk : kExitBadInput;
+}
+
+int Sort(const Arguments& a, std::ostream&, std::ostream& err) {
+  const auto target = a.Value("-o");
+  if (!a.Has("--order") || !target || a.Positional().size() != 1) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  const auto order = OrderOf(a, err);
+  if (!order) return kExitBadInput;
+  std::string bytes;
+  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  const recbook::RecordList list = ListOf(bytes, *order);
+  std::string result = bytes.substr(0, kRecordSize);
+  result.replace(186, 6, recbook::MaskedItem(static_cast<double>(list.size()), "000000"));
+  result.reserve(bytes.size());
+  for (size_t row = 0; row < list.size(); ++row)
+    result.append(bytes, static_cast<size_t>(list.RecordNumber(row)) * kRecordSize, kRecordSize);
+  if (!quorla::WriteFileAtomically(*target, result)) {
+    err << "File wasn't save  !!\n" << *target << '\n';
+    return kExitBadInput;
+  }
+  return kExitOk;
+}
+
+std::optional<recbook::RecordFilter> FilterOf(const Arguments& a, std::ostream& err) {
+  recbook::RecordFilter f;
+  if (const auto countries = a.Value("--country")) {
+    std::string code;
+    for (char c : *countries + ",") {
+      if (c != ',') {
+        code += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      } else if (!code.empty()) {
+        f.countries.push_back(code);
+        code.clear();
+      }
+    }
+  }
+  if (const auto band = a.Value("--band")) {
+    const size_t dash = band->find('-', 1);
+    const auto lo = dash == std::string::npos ? std::nullopt : ParseDouble(band->substr(0, dash));
+    const auto hi = dash == std::string::npos ? std::nullopt : ParseDouble(band->substr(dash + 1));
+    if (!lo || !hi || *lo > *hi) {
+      err << "vatool xms select: --band LO-HI in MHz, LO not above HI\n";
+      return std::nullopt;
+    }
+    f.bandLowMHz = lo;
+    f.bandHighMHz = hi;
+  }
+  if (const auto statuses = a.Value("--status")) {
+    for (char c : *statuses)
+      if (c != ',' && c != ' ') f.statuses += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  }
+  if (const auto cls = a.Value("--class")) {
+    if (*cls != "F" && *cls != "M" && *cls != "f" && *cls != "m") {
+      err << "vatool xms select: --class F or M\n";
+      return std::nullopt;
+    }
+    f.stationClass = static_cast<char>(std::toupper(static_cast<unsigned char>((*cls)[0])));
+  }
+  return f;
+}
+
+int Select(const Arguments& a, std::ostream&, std::ostream& err) {
+  const auto target = a.Value("-o");
+  if (!target || a.Positional().size() != 1) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  const auto filter = FilterOf(a, err);
+  if (!filter) return kExitBadInput;
+  std::string bytes;
+  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  std::vector<recbook::StationRecord> chosen;
+  for (uint32_t k = 1; k <= Stations(bytes); ++k) {
+    const recbook::StationRecord r = RecordOf(bytes, k);
+    if (Matches(*filter, r)) chosen.push_back(r);
+  }
+  const auto header = recbook::RecordFromText<recbook::HeaderRecord>(bytes);
+  const std::string head = recbook::HeaderRecordText(recbook::TaggedFileHeaderValues(header, chosen.size(), Today()));
+  if (!recbook::WriteRecordsFile(*target, head, chosen)) {
+    err << "File wasn't save  !!\n" << *target << '\n';
+    return kExitBadInput;
+  }
+  err << chosen.size() << " of " << Stations(bytes) << " records\n";
+  return kExitOk;
+}
+
+int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
+  const auto from = a.Value("--records");
+  if (!from || a.Positional().size() != 1) {
+    err << kUsage;
+    return kExitBadInput;
+  }
+  const std::string& target = a.Positional()[0];
+  std::string bytes;
+  if (!LoadFile(*from, bytes, err)) return kExitBadInput;
+  const recbook::OtherFileStatus status = recbook::CheckOtherFile(target, *from);
+  if (status != recbook::OtherFileStatus::Ok) {
+    err << recbook::OtherFileMessage(status) << '\n';
+    return kExitBadInput;
+  }
+  std::vector<recbook::StationRecord> records(Stations(bytes));
+  for (uint32_t k = 1; k <= records.size(); ++k) records[k - 1] = RecordOf(bytes, k);
+  const auto targetRecords = static_cast<uint32_t>(recbook::CheckExchangeFile(target).records);
+  recbook::MergeStaging staging;
+  if (!staging.Build(mode, target, recbook::FileOrder(targetRecords), records, Today()) || !staging.Commit()) {
+    err << recbook::MergeSaveFailureText() << '\n';
+    return kExitBadInput;
+  }
+  err << staging.written() << " records in " << target << '\n';
+  return kExitOk;
+}
+
+int Append(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Append, a, err); }
+int Remove(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Remove, a, err); }
+
+struct ListCommand {
+  std::string_view name;
+  std::set<std::string> valued;
+  int (*run)(const Arguments&, std::ostream&, std::ostream&);
+};
+
+const ListCommand kCommands[] = {
+    {"list", {"--order"}, List},
+    {"sort", {"--order", "-o"}, Sort},
+    {"select", {"--country", "--band", "--status", "--class", "-o"}, Select},
+    {"append", {"--records"}, Append},
+    {"remove", {"--records"}, Remove},
+};
+
+int RunXmsList(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
+  for (const ListCommand& c : kCommands) {
+    if (c.name != args[0]) continue;
+    const Arguments a(args.subspan(1), c.valued, {});
+    if (!a.ok()) {
+      err << "vatool xms " << c.name << ": " << a.error() << '\n' << kUsage;
+      return kExitBadInput;
+    }
+    return c.run(a, out, err);
+  }
+  return kUnknownCommand;
+}
+
+const SubcommandGroupRegistration kRegistration{
+    {"xms", "record list: list, sort, select, append, remove", kUsage, RunXmsList}};
+
+}  // namespace
+}  // namespace vatool
