@@ -20,6 +20,7 @@ struct EditorStart {
   quorla::Language language = quorla::Language::English;
   std::string tempDirectory;  // shown at the end of the Help box "Editor description"
   std::string lastDirectory;  // archXMS as read at start
+  std::array<int, 4> geoBoxProperties{};  // GeoTxtBox, for the co-ordinate entry boxes
 };
 
 class EditorPresenter : private FileCommandsView {
@@ -47,6 +48,7 @@ class EditorPresenter : private FileCommandsView {
   const FileCommands& files() const { return files_; }
   const EditCounts& counts() const { return counts_; }
   bool building() const { return building_; }
+  const EditorStart& start() const { return start_; }
 
  private:
   // FileCommandsView
