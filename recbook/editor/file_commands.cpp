@@ -167,7 +167,7 @@ FileCommands::Written FileCommands::WriteEditedFile(bool taggedOnly, const std::
   std::string header;
   const std::vector<uint32_t> listed = view_.ListedRecords(taggedOnly);
   if (taggedOnly) {
-    const std::optional<std::string> chosen = view_.TaggedRecordsHeader();
+    const std::optional<std::string> chosen = view_.TaggedRecordsHeader(target);
     if (!chosen) return Written::Cancelled;
     header = *chosen;
   } else {

@@ -22,8 +22,9 @@ class FileCommandsView {
   virtual void StoreForm() = 0;
   // Record numbers of the listed records in list order; with taggedOnly only the tagged ones.
   virtual std::vector<uint32_t> ListedRecords(bool taggedOnly) const = 0;
-  // The header of a save of tagged records, from the header dialog; nullopt when cancelled.
-  virtual std::optional<std::string> TaggedRecordsHeader() = 0;
+  // The header of a save of tagged records into target, from the header dialog; nullopt when
+  // cancelled.
+  virtual std::optional<std::string> TaggedRecordsHeader(const std::string& target) = 0;
   virtual void ShowFileField(const std::string& text) = 0;
   virtual void ShowHeaderInfo(const std::string& text) = 0;
   virtual void EnableSaveCommands(bool save, bool saveAs, bool saveCrLfAs) = 0;

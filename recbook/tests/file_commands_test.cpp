@@ -38,7 +38,7 @@ class RecordingView : public FileCommandsView {
  public:
   void StoreForm() override { ++stores; }
   std::vector<uint32_t> ListedRecords(bool taggedOnly) const override { return taggedOnly ? tagged : listed; }
-  std::optional<std::string> TaggedRecordsHeader() override { return taggedHeader; }
+  std::optional<std::string> TaggedRecordsHeader(const std::string&) override { return taggedHeader; }
   void ShowFileField(const std::string& text) override { fileField = text; }
   void ShowHeaderInfo(const std::string& text) override { headerInfo = text; }
   void EnableSaveCommands(bool save, bool saveAs, bool crLf) override { enabled = {save, saveAs, crLf}; }

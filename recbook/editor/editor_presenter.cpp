@@ -1,0 +1,394 @@
+#include "editor/editor_presenter.h"
+
+#include <algorithm>
+
+#include "editor/file_texts.h"
+#include "editor/help_texts.h"
+#include "editor/tagged_header_check.h"
+#include "listing/list_line.h"
+#include "listing/sort_orders.h"
+#include "listing/tagged_file.h"
+#include "records/record_text.h"
+
+namespace recbook {
+
+using quorla::Answer;
+using quorla::Buttons;
+using quorla::Icon;
+
+namespace {
+
+// Records between two progress steps of a long loop: the bar moves and the window answers (Close
+// included) without the loop paying for an event round per record.
+constexpr uint64_t kProgressStep = 4096;
+
+constexpr quorla::BiText kTitle{" Editor of Exchange data files VA-99, MS  ", " Editor ''Exchange data'' souborů VA-99, MS  "};
+constexpr quorla::BiText kRecNo{"Rec No. =", "Rec č. ="};
+constexpr quorla::BiText kNewRecNo{"New Rec No. =", "Nový Rec č. ="};
+
+std::string BareName(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+EditorPresenter::EditorPresenter(quorla::Host& host, EditorView& view, EditorStart start)
+    : host_(host), view_(view), start_(std::move(start)), files_(host, *this, start_.language, start_.caption) {
+  files_.setLastDirectory(start_.lastDirectory);
+}
+
+void EditorPresenter::Start() {
+  view_.SetTitle(start_.caption + Text(kTitle) + kEditorVersion);
+  view_.SetMenuEnabled(MenuPosition::Blank, false);
+  for (const MenuDefinition& menu : MenuBar())
+    for (const MenuItem& item : menu.items)
+      if (item.id != 0) view_.SetItemEnabled(item.id, CommandAvailable(item.id));
+  EnableSaveCommands(false, false, false);
+  view_.SetFileField(Text(file_texts::kUnknownFile));
+  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+  view_.SetSortCheck(list_.order());
+  RefreshMenus();
+  ShowListPage();
+}
+
+// --- commands ------------------------------------------------------------------------------------
+
+void EditorPresenter::OnCommand(int id) {
+  if (building_) {  // only leaving is possible while the list is built: it stops the build
+    if (id == kEscape || id == kExit) {
+      stopBuild_ = true;
+      closeAfterBuild_ = true;
+    }
+    return;
+  }
+  switch (id) {
+    case kEscape:
+    case kExit: Leave(); return;
+    case kNewButton:
+    case kNewFile: files_.NewFileCommand(); return;
+    case kOpenButton:
+    case kOpenFile: files_.OpenFileCommand(); return;
+    case kSaveFile: files_.SaveFileCommand(false); return;
+    case kSaveFileAs: files_.SaveFileAsCommand(false); return;
+    case kSaveCrLfAs: files_.SaveCrLfAsCommand(); return;
+    case kToggleTags:
+    case kTagSelected:
+    case kTagAll:
+    case kUntagSelected:
+    case kUntagAll: Tag(id); return;
+    case kSaveTaggedAs:
+      if (list_.TaggedCount() > 0) files_.SaveFileAsCommand(true);
+      return;
+    case kAppendTagged: RunViewer(ViewerMode::Append); return;
+    case kRemoveTagged: RunViewer(ViewerMode::Remove); return;
+    case kDeleteTagged: DeleteTagged(); return;
+    case kRenameEdited: files_.RenameEditedFileCommand(); return;
+    case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
+    default: break;
+  }
+  if (IsSortOrder(id) && !list_.empty()) return Sort(id);
+  if (id >= 601 && id <= 607) return ShowHelp(id);
+}
+
+bool EditorPresenter::MayClose() {
+  if (files_.changes() > 0 || files_.formDirty()) return files_.SaveFileCommand(true) != 1;
+  return true;
+}
+
+bool EditorPresenter::OnCloseRequest() {
+  if (building_) {
+    stopBuild_ = true;
+    closeAfterBuild_ = true;
+    return false;
+  }
+  return MayClose();
+}
+
+void EditorPresenter::Leave() {
+  if (MayClose()) view_.CloseWindow();
+}
+
+std::string EditorPresenter::Finish() {
+  files_.CloseWorkingCopy();
+  return files_.lastDirectory();
+}
+
+void EditorPresenter::ShowHelp(int id) {
+  const HelpBox box = HelpBoxOf(id, start_.language, start_.tempDirectory);
+  host_.Message(box.text, start_.caption + box.title, Buttons::Ok, Icon::Information);
+}
+
+// --- the list --------------------------------------------------------------------------------------
+
+bool EditorPresenter::BuildList() {
+  list_.Clear();
+  view_.ListReset();
+  for (int part = 1; part <= 3; ++part) SetStatus(part, "");
+  const uint64_t total = files_.recordCount();
+  list_.Reserve(static_cast<size_t>(total));
+  building_ = true;
+  stopBuild_ = false;
+  SetStatus(0, "");
+  view_.ShowProgress(0, total);
+  host_.ProcessEvents();
+  files_.workingCopy().ForEachRecord(1, [&](uint64_t k, std::string_view text) {
+    if (k > total) return false;
+    list_.Append(RecordFromText<StationRecord>(text), static_cast<uint32_t>(k));
+    if (k % kProgressStep == 0) {
+      view_.ShowProgress(k, total);
+      host_.ProcessEvents();
+    }
+    return !stopBuild_;
+  });
+  building_ = false;
+  view_.HideProgress();
+  view_.ListReset();
+  return !stopBuild_;
+}
+
+void EditorPresenter::Sort(int order) {
+  const int before = list_.order();
+  const std::vector<size_t> keep = view_.SelectedRows();
+  const size_t caret = view_.CaretRow();
+  list_.Sort(order);
+  view_.ListReset();
+  ShowOrderTexts();
+  if (order != before || keep.empty()) {
+    const size_t first = 0;
+    view_.SelectRows({&first, 1}, 0);
+  } else {  // the same order again leaves the lines where they were
+    view_.SelectRows(keep, caret);
+  }
+  RefreshStatus();
+}
+
+void EditorPresenter::ShowOrderTexts() {
+  view_.SetSortCheck(list_.order());
+  SetStatus(4, Text(SortOrderOf(list_.order()).status));
+  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+}
+
+void EditorPresenter::Tag(int id) {
+  if (list_.empty()) return;
+  const std::vector<size_t> rows = view_.SelectedRows();
+  switch (id) {
+    case kTagSelected: TagRows(list_, rows); break;
+    case kUntagSelected: UntagRows(list_, rows); break;
+    case kTagAll: TagAll(list_); break;
+    case kUntagAll: UntagAll(list_); break;
+    default: ToggleRows(list_, rows); break;
+  }
+  if (id == kTagAll || id == kUntagAll)
+    view_.ListRowsChanged(0, list_.size() - 1);
+  else if (!rows.empty())
+    view_.ListRowsChanged(rows.front(), rows.back());
+  RefreshStatus();
+}
+
+void EditorPresenter::DeleteTagged() {
+  if (list_.TaggedCount() == 0) return;
+  const size_t caret = view_.CaretRow();
+  const size_t removed = recbook::DeleteTagged(list_, counts_);
+  for (size_t i = 0; i < removed; ++i) files_.CountChange();
+  view_.ListReset();
+  if (!list_.empty()) {
+    const size_t row = std::min(caret, list_.size() - 1);
+    view_.SelectRows({&row, 1}, row);
+  }
+  RefreshMenus();
+  RefreshStatus();
+}
+
+void EditorPresenter::RunViewer(ViewerMode mode) {
+  if (list_.TaggedCount() == 0) return;
+  ViewerSetup setup;
+  setup.mode = mode;
+  setup.caption = start_.caption;
+  setup.language = start_.language;
+  setup.editedFile = files_.editedFile();
+  setup.lastDirectory = files_.lastDirectory();
+  if (!ReadRecords(files_.workingCopy(), TaggedRecordNumbers(list_), setup.tagged)) return;
+  view_.RunFileViewer(setup);
+}
+
+// --- selection and pages ----------------------------------------------------------------------------
+
+void EditorPresenter::OnSelectionChanged(bool tagColumnPress) {
+  if (tagColumnPress && !list_.empty()) return Tag(kToggleTags);
+  RefreshStatus();
+}
+
+void EditorPresenter::OnDoubleClick(size_t row) {
+  if (row >= list_.size()) return;
+  ShowRecordOfRow(row);
+}
+
+void EditorPresenter::OnPageRequest(int page) {
+  view_.ShowPage(static_cast<Page>(page_));  // the tab goes back until the change is allowed
+  if (building_ || page == page_) return;
+  if (page == kListPage) return ShowListPage();
+  if (page == kHeaderPage) return ShowHeaderPage();
+  if (page != kRecordPage) return;
+  const std::vector<size_t> rows = view_.SelectedRows();
+  if (rows.size() != 1 || list_.empty()) return;
+  ShowRecordOfRow(rows.front());
+}
+
+bool EditorPresenter::ShowRecordOfRow(size_t row) {
+  char text[kRecordSize];
+  const uint32_t k = list_.RecordNumber(row);
+  if (!files_.workingCopy().ReadRecord(k, text)) return false;
+  view_.ShowRecordItems(StationPageItems(RecordFromText<StationRecord>({text, kRecordSize})));
+  page_ = kRecordPage;
+  view_.ShowPage(kRecordPage);
+  SetInformation(Text(kRecNo) + NumberText(k));
+  RebuildEditMenu();
+  return true;
+}
+
+void EditorPresenter::ShowHeaderPage() {
+  char text[kRecordSize];
+  if (files_.workingCopy().IsOpen() && files_.workingCopy().ReadRecord(0, text))
+    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
+  else
+    view_.ShowHeaderItems({});
+  page_ = kHeaderPage;
+  view_.ShowPage(kHeaderPage);
+  SetInformation("");
+  RebuildEditMenu();
+}
+
+void EditorPresenter::ShowListPage() {
+  page_ = kListPage;
+  view_.ShowPage(kListPage);
+  SetInformation(InformationLabel(counts_));
+  RebuildEditMenu();
+}
+
+// The list page has the tag and batch commands; the record and header pages show their record
+// and have no Edit commands.
+void EditorPresenter::RebuildEditMenu() {
+  std::vector<EditMenuEntry> items;
+  if (page_ == kListPage)
+    for (const EditMenuItem& item : kListEditMenu)
+      items.push_back({item.id, Text(item.text), item.id == 0 || EditMenuItemEnabled(item.id, list_, files_.fixedDrive())});
+  view_.SetEditMenu(items);
+  view_.SetMenuEnabled(MenuPosition::Edit, page_ == kListPage && files_.workingCopy().IsOpen());
+}
+
+void EditorPresenter::RefreshMenus() {
+  const bool listed = !list_.empty();
+  view_.SetMenuEnabled(MenuPosition::Sort, listed);
+  view_.SetMenuEnabled(MenuPosition::Corrections, listed);
+  RebuildEditMenu();
+}
+
+void EditorPresenter::RefreshStatus() {
+  if (!files_.workingCopy().IsOpen()) return;
+  const std::vector<size_t> rows = view_.SelectedRows();
+  const ListSelection selection{rows.size(), view_.CaretRow()};
+  const std::array<std::string, 4> parts = StatusParts(list_, selection, start_.language);
+  for (int part = 0; part < 4; ++part) SetStatus(part, parts[static_cast<size_t>(part)]);
+  if (page_ == kListPage) SetInformation(InformationLabel(counts_));
+  for (const EditMenuItem& item : kListEditMenu)
+    if (item.id != 0 && page_ == kListPage)
+      view_.SetItemEnabled(item.id, EditMenuItemEnabled(item.id, list_, files_.fixedDrive()));
+}
+
+void EditorPresenter::SetStatus(int part, const std::string& text) {
+  auto& shown = status_[static_cast<size_t>(part)];
+  if (shown && *shown == text) return;
+  shown = text;
+  view_.SetStatusPart(part, text);
+}
+
+void EditorPresenter::SetInformation(const std::string& text) {
+  if (information_ && *information_ == text) return;
+  information_ = text;
+  view_.SetInformation(text);
+}
+
+// --- what the file commands tell the window -------------------------------------------------------
+
+// The record and header pages are read-only: no form ever holds edits to store.
+void EditorPresenter::StoreForm() {}
+
+std::vector<uint32_t> EditorPresenter::ListedRecords(bool taggedOnly) const {
+  return taggedOnly ? TaggedRecordNumbers(list_) : list_.RecordNumbers();
+}
+
+std::optional<std::string> EditorPresenter::TaggedRecordsHeader(const std::string& target) {
+  char text[kRecordSize];
+  if (!files_.workingCopy().ReadRecord(0, text)) return std::nullopt;
+  const quorla::LocalTime today = host_.Now();
+  const HeaderValues initial =
+      TaggedFileHeaderValues(RecordFromText<HeaderRecord>({text, kRecordSize}), list_.TaggedCount(), today);
+  const std::optional<HeaderValues> chosen =
+      view_.AskTaggedHeader(start_.caption + TaggedHeaderTitle(start_.language, BareName(target)), initial,
+                            TodayNote(start_.language, DateToDisplay(DateItem(today))));
+  if (!chosen) return std::nullopt;
+  return HeaderRecordText(*chosen);
+}
+
+void EditorPresenter::EnableSaveCommands(bool save, bool saveAs, bool saveCrLfAs) {
+  view_.SetItemEnabled(kSaveFile, save);
+  view_.SetItemEnabled(kSaveFileAs, saveAs);
+  view_.SetItemEnabled(kSaveCrLfAs, saveCrLfAs);
+}
+
+void EditorPresenter::ShowOpenedFile(uint64_t) {
+  counts_ = {};
+  const bool complete = BuildList();
+  ShowOrderTexts();
+  if (!list_.empty()) {
+    const size_t first = 0;
+    view_.SelectRows({&first, 1}, 0);
+  }
+  RefreshMenus();
+  if (complete) {
+    RefreshStatus();
+  } else {
+    SetStatus(0, "");
+  }
+  char text[kRecordSize];
+  if (!list_.empty() && files_.workingCopy().ReadRecord(list_.RecordNumber(0), text))
+    view_.ShowRecordItems(StationPageItems(RecordFromText<StationRecord>({text, kRecordSize})));
+  else
+    view_.ShowRecordItems({});
+  if (files_.workingCopy().ReadRecord(0, text))
+    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
+  ShowListPage();
+  if (closeAfterBuild_) {
+    closeAfterBuild_ = false;
+    Leave();
+  }
+}
+
+void EditorPresenter::ShowNewFile() {
+  counts_ = {};
+  list_.Clear();
+  view_.ListReset();
+  ShowOrderTexts();
+  RefreshMenus();
+  RefreshStatus();
+  view_.ShowRecordItems({});
+  view_.ShowHeaderItems({});
+  page_ = kRecordPage;
+  view_.ShowPage(kRecordPage);
+  SetInformation(Text(kNewRecNo) + NumberText(static_cast<long long>(files_.recordCount() + 1)));
+  RebuildEditMenu();
+}
+
+void EditorPresenter::ShowNoFile() {
+  counts_ = {};
+  list_.Clear();
+  view_.ListReset();
+  for (int part = 0; part < 4; ++part) SetStatus(part, "");
+  view_.ShowRecordItems({});
+  view_.ShowHeaderItems({});
+  RefreshMenus();
+  ShowListPage();
+}
+
+}  // namespace recbook

@@ -1,0 +1,74 @@
+#pragma once
+// The file viewer (EXCHVIEW): another Exchange data file listed read-only, with its record and
+// header pages and its own sort. Modes 1 and 2 append the editor's tagged records to that file or
+// remove them from it; modes 11 and 12 hand one record's station data to a calculation program;
+// mode 99 hands over the file's path. Qt-free.
+#include <string>
+#include <vector>
+
+#include "editor/record_file.h"
+#include "editor/viewer_setup.h"
+#include "editor/viewer_view.h"
+#include "host.h"
+#include "listing/record_list.h"
+
+namespace recbook {
+
+// Viewer commands: the action buttons and the two the viewer always has.
+enum ViewerCommand : int {
+  kViewerAppend = 7,
+  kViewerRemove = 8,
+  kViewerCancel = 9,
+  kViewerSorting = 10,
+  kViewerTransferTx = 11,
+  kViewerTransferRx = 12,
+  kViewerUseFile = 99,
+};
+
+struct ViewerButton {
+  int command;
+  std::string text;
+};
+
+class ViewerPresenter {
+ public:
+  // transfer: the caller's 102-byte station data area (modes 11 and 12), may be null otherwise.
+  ViewerPresenter(quorla::Host& host, ViewerView& view, ViewerSetup setup, void* transfer = nullptr);
+
+  std::string Title() const;
+  // The action buttons of the mode, then "&Sorting" and "&Cancel".
+  std::vector<ViewerButton> Buttons() const;
+  void Start();
+
+  // The open-file image button.
+  void OnOpen();
+  void OnSort(int order);
+  void OnCommand(int command);
+  void OnPageRequest(int page);
+
+  // What EXCHVIEW returns: "1" or "2" after a transfer, the path for "&Use  file", else empty.
+  const std::string& result() const { return result_; }
+  const RecordList& list() const { return list_; }
+  // The viewer's line of a row: a single blank in place of the tag column.
+  std::string LineAt(size_t row) const;
+  const std::string& lastDirectory() const { return setup_.lastDirectory; }
+  const std::string& file() const { return file_; }
+
+ private:
+  bool Load(const std::string& path);
+  void Merge(int command);
+  void Transfer(int command);
+  void ShowSelectedRecord();
+  std::string Title(std::string_view suffix) const;
+
+  quorla::Host& host_;
+  ViewerView& view_;
+  ViewerSetup setup_;
+  void* transfer_;
+  RecordFile records_;
+  RecordList list_;
+  std::string file_;
+  std::string result_;
+};
+
+}  // namespace recbook

@@ -1,0 +1,23 @@
+// EDITORVA: the editor as a modal window over the caller's window.
+#include "editor/editor_settings.h"
+#include "editor_params.h"
+#include "entry_application.h"
+#include "platform_paths.h"
+#include "ui/editor_window.h"
+
+extern "C" void EDITORVA(EditorParams* params) {
+  if (!params) return;
+  recbook::exports::EntryApplication app;
+  if (!app.usable()) return;
+  const recbook::exports::EntryTexts texts = recbook::exports::CopyEntryTexts(*params);
+  quorla::SettingsStore store;
+  const recbook::EditorSettings settings = recbook::ReadEditorSettings(store, true);
+  recbook::EditorStart start{texts.caption, texts.language, quorla::PrivateTempDirectory(), settings.lastDirectory,
+                             settings.geoBoxProperties};
+  std::string lastDirectory;
+  {
+    recbook::ui::EditorWindow window(start, texts.owner);
+    lastDirectory = window.Run();
+  }
+  recbook::WriteLastDirectory(store, settings, lastDirectory);
+}

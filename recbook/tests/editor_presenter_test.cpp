@@ -1,0 +1,343 @@
+// The editor's main window through its presenter: a recording view and the scripted Host.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "editor/editor_presenter.h"
+#include "editor/help_texts.h"
+#include "platform_paths.h"
+#include "editor_test_support.h"
+#include "records/item_table.h"
+#include "records/record_text.h"
+#include "testing/scripted_host.h"
+
+using namespace recbook;
+using namespace recbook::testing;
+using quorla::Answer;
+using quorla::Buttons;
+using quorla::Icon;
+
+namespace {
+
+const std::string kCaption = " MIRANDEX: ";
+const std::string kSaveQuestion3 =
+    "You have made  3  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
+    "Do you want to Save changes into Edited file  ?  ";
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class EditorPresenterTest : public ::testing::Test {
+ protected:
+  explicit EditorPresenterTest(quorla::Language l = quorla::Language::English)
+      : presenter_(host_, view_, {kCaption, l, "/tmp/quorla-1000/", ""}) {
+    presenter_.Start();
+  }
+  ~EditorPresenterTest() override {
+    presenter_.Finish();
+    host_.VerifyAllConsumed();
+  }
+  void Open(const std::string& path) {
+    host_.ExpectOpenFileName(path, kCaption + " Load Exch. data file");
+    presenter_.OnCommand(kOpenFile);
+  }
+  void Select(std::vector<size_t> rows) {
+    view_.SelectRows(rows, rows.back());
+    presenter_.OnSelectionChanged(false);
+  }
+
+  quorla::ScriptedHost host_;
+  RecordingEditorView view_;
+  EditorPresenter presenter_;
+  ScratchFolder dir_;
+};
+
+TEST_F(EditorPresenterTest, OpensWithTitleGreyedMenusAndNoFile) {
+  EXPECT_EQ(view_.title, " MIRANDEX:  Editor of Exchange data files VA-99, MS  (ver.1.7)");
+  EXPECT_FALSE(view_.menus[MenuPosition::Blank]);
+  EXPECT_FALSE(view_.menus[MenuPosition::Edit]);
+  EXPECT_FALSE(view_.menus[MenuPosition::Sort]);
+  EXPECT_FALSE(view_.menus[MenuPosition::Corrections]);
+  for (int id : {103, 104, 105}) EXPECT_FALSE(view_.items[id]) << id;
+  for (int id : {101, 102, 106, 601, 607}) EXPECT_TRUE(view_.items[id]) << id;
+  EXPECT_EQ(view_.fileField, "... File = ?");
+  EXPECT_EQ(view_.page, kListPage);
+  EXPECT_TRUE(view_.status.empty());  // nothing in the status bar without a file
+}
+
+TEST_F(EditorPresenterTest, OpenBuildsTheListWithItsStatusTexts) {
+  Open(dir_.Sample("five.xms", 5));
+  EXPECT_EQ(presenter_.list().size(), 5u);
+  EXPECT_EQ(view_.status[0], " File contents:  5  Rec");
+  EXPECT_EQ(view_.status[1], " Rec  1  selected");
+  EXPECT_EQ(view_.status[2], " Taged Rec:  0");
+  EXPECT_EQ(view_.status[3], " ListBox:  1");
+  EXPECT_EQ(view_.status[4], " Original sequence");
+  EXPECT_EQ(view_.checked, 300);
+  EXPECT_FALSE(view_.progressShown);
+  EXPECT_TRUE(view_.menus[MenuPosition::Sort]);
+  EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
+  EXPECT_TRUE(view_.items[103]);
+  EXPECT_EQ(view_.fileField.rfind(dir_.path() + "five.xms  (", 0), 0u) << view_.fileField;
+  ASSERT_EQ(view_.recordItems.size(), kStationItemCount);  // the first record on the record page
+  EXPECT_EQ(view_.recordItems[0].code, "[1A]");
+  EXPECT_EQ(view_.headerItems[2].value, "O");  // the header page: contents code of the sample
+  // Status texts go out only when they change: selecting the same line again sends nothing.
+  const int writes = view_.statusWrites;
+  Select({0});
+  EXPECT_EQ(view_.statusWrites, writes);
+}
+
+TEST_F(EditorPresenterTest, TagCommandsCountsAndEditMenuEnabling) {
+  Open(dir_.Sample("five.xms", 5));
+  auto enabled = [&](int id) {
+    for (const EditMenuEntry& e : view_.editMenu)
+      if (e.id == id) return view_.items.count(id) ? view_.items[id] : e.enabled;
+    return false;
+  };
+  EXPECT_FALSE(enabled(203));
+  presenter_.OnCommand(kTagAll);
+  EXPECT_EQ(view_.status[2], " Taged Rec:  5");
+  for (int id = 203; id <= 208; ++id) EXPECT_TRUE(enabled(id)) << id;
+  Select({1, 2});
+  EXPECT_EQ(view_.status[1], " Selected Rec:  2");
+  EXPECT_EQ(view_.status[3], " ");
+  presenter_.OnCommand(kUntagSelected);
+  EXPECT_EQ(view_.status[2], " Taged Rec:  3");
+  EXPECT_EQ(view_.changed, (std::pair<size_t, size_t>{1, 2}));
+  // A press in the tag column flips the selected lines.
+  view_.SelectRows(std::vector<size_t>{2, 3}, 3);
+  presenter_.OnSelectionChanged(true);
+  EXPECT_TRUE(presenter_.list().IsTagged(2));
+  EXPECT_FALSE(presenter_.list().IsTagged(3));
+  EXPECT_EQ(view_.status[2], " Taged Rec:  3");
+  presenter_.OnCommand(kUntagAll);
+  EXPECT_EQ(view_.status[2], " Taged Rec:  0");
+  EXPECT_FALSE(enabled(207));
+}
+
+TEST_F(EditorPresenterTest, DeleteTaggedThenSaveWritesTheRestAndAsksFirstOnLeaving) {
+  const std::string path = dir_.Sample("five.xms", 5);
+  const std::string before = ReadFile(path);
+  Open(path);
+  Select({0, 2, 4});
+  presenter_.OnCommand(kTagSelected);
+  presenter_.OnCommand(kDeleteTagged);
+  EXPECT_EQ(presenter_.list().size(), 2u);
+  EXPECT_EQ(view_.information, "DEL Rec: 3");
+  EXPECT_EQ(view_.status[0], " File contents:  2  Rec");
+  EXPECT_EQ(view_.status[2], " Taged Rec:  0");
+  EXPECT_EQ(presenter_.files().changes(), 3);
+
+  // Esc asks; Cancel keeps the window open.
+  host_.ExpectMessage(kSaveQuestion3, " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::Cancel);
+  presenter_.OnCommand(kEscape);
+  EXPECT_EQ(view_.closed, 0);
+  // Yes saves records 2 and 4 (the untagged ones) and closes.
+  host_.ExpectMessage(kSaveQuestion3, " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::Yes);
+  host_.ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok,
+                      Icon::Information);
+  EXPECT_TRUE(presenter_.OnCloseRequest());
+  const std::string after = ReadFile(path);
+  ASSERT_EQ(after.size(), 3 * kRecordSize);
+  EXPECT_EQ(after.substr(186, 6), "000002");
+  EXPECT_EQ(after.substr(kRecordSize, kRecordSize), before.substr(2 * kRecordSize, kRecordSize));
+  EXPECT_EQ(after.substr(2 * kRecordSize, kRecordSize), before.substr(4 * kRecordSize, kRecordSize));
+}
+
+TEST_F(EditorPresenterTest, LeavingWithoutChangesAsksNothing) {
+  Open(dir_.Sample("five.xms", 5));
+  presenter_.OnCommand(kExit);
+  EXPECT_EQ(view_.closed, 1);
+  EXPECT_TRUE(presenter_.OnCloseRequest());
+}
+
+TEST_F(EditorPresenterTest, PageChangesFollowTheSelection) {
+  Open(dir_.Sample("five.xms", 5));
+  Select({1, 2});
+  presenter_.OnPageRequest(kRecordPage);  // two lines selected: the list page stays
+  EXPECT_EQ(presenter_.page(), kListPage);
+  EXPECT_EQ(view_.page, kListPage);
+  Select({3});
+  presenter_.OnPageRequest(kRecordPage);
+  EXPECT_EQ(view_.page, kRecordPage);
+  EXPECT_EQ(view_.information, "Rec No. = 4");
+  EXPECT_FALSE(view_.menus[MenuPosition::Edit]);  // the record page has no Edit commands yet
+  presenter_.OnPageRequest(kHeaderPage);
+  EXPECT_EQ(view_.page, kHeaderPage);
+  EXPECT_EQ(view_.headerItems[8].value, "000005");
+  presenter_.OnPageRequest(kListPage);
+  EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
+  EXPECT_EQ(view_.information, "");
+  presenter_.OnDoubleClick(2);
+  EXPECT_EQ(view_.page, kRecordPage);
+  EXPECT_EQ(view_.information, "Rec No. = 3");
+}
+
+TEST_F(EditorPresenterTest, SortPutsLinesInOrderWithCheckStatusAndHeading) {
+  Open(dir_.Sample("many.xms", 200, 3));
+  presenter_.OnCommand(305);
+  EXPECT_EQ(view_.checked, 305);
+  EXPECT_EQ(view_.status[4], " sorting:  freq.Tx");
+  EXPECT_EQ(view_.selected, (std::set<size_t>{0}));
+  // Tx frequencies read from the records themselves never fall along the list.
+  double last = -1;
+  for (size_t row = 0; row < presenter_.list().size(); ++row) {
+    char text[kRecordSize];
+    ASSERT_TRUE(presenter_.files().workingCopy().ReadRecord(presenter_.list().RecordNumber(row), text));
+    const double mhz = FrequencyMHz(std::string_view(text, 12)).value_or(0.0);
+    EXPECT_GE(mhz, last) << row;
+    last = mhz;
+  }
+  presenter_.OnCommand(315);
+  EXPECT_EQ(view_.heading.substr(view_.heading.size() - 37), "    status    co-ordination Reference");
+  EXPECT_EQ(view_.status[4], " sorting:  Reference");
+}
+
+TEST_F(EditorPresenterTest, SaveTaggedAsAsksForTheHeaderAndWritesTheTaggedRecords) {
+  const std::string path = dir_.Sample("five.xms", 5);
+  const std::string before = ReadFile(path);
+  Open(path);
+  Select({1, 3});
+  presenter_.OnCommand(kTagSelected);
+  const std::string target = dir_.path() + "part.xms";
+  host_.ExpectSaveFileName(target, kCaption + " Save taged Rec into file As ...");
+  host_.ExpectMessage("I saved taged records into file:\r\n\r\n" + target + "  ", kCaption + "  Info", Buttons::Ok,
+                      Icon::Information);
+  presenter_.OnCommand(kSaveTaggedAs);
+  EXPECT_EQ(view_.headerTitle, " MIRANDEX:  Header for Save taged Rec  As file: ''part.xms''");
+  EXPECT_EQ(view_.todayNote, "  ...  today date:  07-12-2026");
+  ASSERT_TRUE(view_.askedHeader);
+  EXPECT_EQ(view_.askedHeader->contentsCode, "M");
+  const std::string written = ReadFile(target);
+  ASSERT_EQ(written.size(), 3 * kRecordSize);
+  EXPECT_EQ(written[82], 'M');
+  EXPECT_EQ(written.substr(186, 6), "000002");
+  EXPECT_EQ(written.substr(kRecordSize), before.substr(2 * kRecordSize, kRecordSize) + before.substr(4 * kRecordSize, kRecordSize));
+  EXPECT_EQ(presenter_.files().changes(), 0);  // the edited file is untouched
+
+  view_.cancelHeader = true;  // Cancel in the header dialog writes nothing
+  const std::string other = dir_.path() + "none.xms";
+  host_.ExpectSaveFileName(other);
+  presenter_.OnCommand(kSaveTaggedAs);
+  EXPECT_FALSE(quorla::FileExists(other));
+}
+
+TEST_F(EditorPresenterTest, AppendAndRemoveOpenTheViewerWithTheTaggedRecords) {
+  Open(dir_.Sample("five.xms", 5));
+  presenter_.OnCommand(kAppendTagged);  // nothing tagged: nothing opens
+  EXPECT_TRUE(view_.viewers.empty());
+  Select({4});
+  presenter_.OnCommand(kTagSelected);
+  presenter_.OnCommand(kAppendTagged);
+  presenter_.OnCommand(kRemoveTagged);
+  ASSERT_EQ(view_.viewers.size(), 2u);
+  EXPECT_EQ(view_.viewers[0].mode, ViewerMode::Append);
+  EXPECT_EQ(view_.viewers[1].mode, ViewerMode::Remove);
+  ASSERT_EQ(view_.viewers[0].tagged.size(), 1u);
+  char fifth[kRecordSize];
+  ASSERT_TRUE(presenter_.files().workingCopy().ReadRecord(5, fifth));
+  EXPECT_EQ(view_.viewers[0].tagged[0].text(), std::string_view(fifth, kRecordSize));
+  EXPECT_EQ(view_.viewers[0].editedFile, dir_.path() + "five.xms");
+}
+
+TEST_F(EditorPresenterTest, HelpBoxesHaveTheirTitles) {
+  const std::pair<int, std::string> boxes[] = {
+      {601, " What is VA-99 Exchange data file"},
+      {605, "Review of possible co-ordination request record types"},
+      {603, " Editor control"},
+      {607, " Correction of error items in Exchange data files."},
+      {604, " Error codes"},
+  };
+  for (const auto& [id, title] : boxes) {
+    host_.ExpectMessage(HelpBoxOf(id, quorla::Language::English, "").text, kCaption + title, Buttons::Ok,
+                        Icon::Information);
+    presenter_.OnCommand(id);
+  }
+  host_.ExpectMessage("Editor of Exchange data files for Mobile service  \r\nof Vienna Agreement 99 (Berlin Agreement).",
+                      kCaption + " About this program", Buttons::Ok, Icon::Information);
+  presenter_.OnCommand(606);
+  const HelpBox description = HelpBoxOf(602, quorla::Language::English, "/tmp/quorla-1000/");
+  EXPECT_EQ(description.text.substr(description.text.size() - 17), "/tmp/quorla-1000/");
+  host_.ExpectMessage(description.text, kCaption + " Editor description", Buttons::Ok, Icon::Information);
+  presenter_.OnCommand(602);
+}
+
+TEST(EditorHelpTexts, ErrorCodesListTheMarksInTheirSequence) {
+  const std::string text = HelpBoxOf(604, quorla::Language::English, "").text;
+  const char* lines[] = {"F   [1A] Tx freq. and [1Y] Rx freq. are unfilled in", "2   error in [1Z] Freq. category",
+                         "d   all date fields  [2C], [2W], [Z2]  are empty",
+                         "f    frequency  [1A], [1Y]  is out of VA-99 frequency bands  ",
+                         "Error-tests are made in described sequence."};
+  size_t at = 0;
+  for (const char* line : lines) {
+    const size_t found = text.find(line, at);
+    ASSERT_NE(found, std::string::npos) << line;
+    at = found;
+  }
+  for (int id = 601; id <= 607; ++id) {
+    EXPECT_FALSE(HelpBoxOf(id, quorla::Language::Czech, "").text.empty()) << id;
+    EXPECT_NE(HelpBoxOf(id, quorla::Language::Czech, "").text, HelpBoxOf(id, quorla::Language::English, "").text);
+  }
+}
+
+class CzechEditorTest : public EditorPresenterTest {
+ protected:
+  CzechEditorTest() : EditorPresenterTest(quorla::Language::Czech) {}
+};
+
+TEST_F(CzechEditorTest, CzechTitleAndStatus) {
+  EXPECT_EQ(view_.title, " MIRANDEX:  Editor ''Exchange data'' souborů VA-99, MS  (ver.1.7)");
+  host_.ExpectOpenFileName(dir_.Sample("five.xms", 5));
+  presenter_.OnCommand(kOpenButton);
+  EXPECT_EQ(view_.status[0], " Obsah souboru:  5  Rec");
+  EXPECT_EQ(view_.status[1], " Rec  1  vybrán");
+  EXPECT_EQ(view_.status[2], " Označené Rec:  0");
+  EXPECT_EQ(view_.status[4], " Původní pořadí");
+  EXPECT_EQ(view_.editMenu[0].text, "\u00A4  Označit vybrané rekordy");
+}
+
+// A Host whose event round presses the close box while the list is being built.
+class ClosingHost : public quorla::ScriptedHost {
+ public:
+  void ProcessEvents() override {
+    ScriptedHost::ProcessEvents();
+    if (presenter && eventPumps() == 2) closeAllowed = presenter->OnCloseRequest();
+  }
+  EditorPresenter* presenter = nullptr;
+  bool closeAllowed = true;
+};
+
+TEST(EditorPresenterBuild, CloseDuringTheBuildStopsItAndCloses) {
+  ScratchFolder dir;
+  ClosingHost host;
+  RecordingEditorView view;
+  EditorPresenter presenter(host, view, {kCaption, quorla::Language::English, "", ""});
+  presenter.Start();
+  host.presenter = &presenter;
+  host.ExpectOpenFileName(dir.Sample("big.xms", 20000));
+  presenter.OnCommand(kOpenFile);
+  EXPECT_FALSE(host.closeAllowed);  // asked while building: the build stops first
+  EXPECT_LT(presenter.list().size(), 20000u);
+  EXPECT_GT(view.progressSteps, 1);
+  EXPECT_FALSE(view.progressShown);
+  EXPECT_EQ(view.closed, 1);
+  presenter.Finish();
+  host.VerifyAllConsumed();
+}
+
+TEST(EditorPresenterStart, LongCaptionBeginsTheTitle) {
+  quorla::ScriptedHost host;
+  RecordingEditorView view;
+  const std::string caption(254, 'C');
+  EditorPresenter presenter(host, view, {caption, quorla::Language::English, "", ""});
+  presenter.Start();
+  EXPECT_EQ(view.title.rfind(caption + " Editor of", 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#pragma once
+// A recording editor view and a scratch folder for the presenter tests.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "atomic_file.h"
+#include "editor/editor_view.h"
+#include "records/sample_generator.h"
+
+namespace recbook::testing {
+
+class RecordingEditorView : public EditorView {
+ public:
+  void SetTitle(const std::string& t) override { title = t; }
+  void SetMenuEnabled(MenuPosition m, bool e) override { menus[m] = e; }
+  void SetItemEnabled(int id, bool e) override { items[id] = e; }
+  void SetSortCheck(int order) override { checked = order; }
+  void SetEditMenu(const std::vector<EditMenuEntry>& e) override { editMenu = e; }
+  void SetFileField(const std::string& t) override { fileField = t; }
+  void SetInformation(const std::string& t) override {
+    information = t;
+    ++informationWrites;
+  }
+  void SetStatusPart(int part, const std::string& t) override {
+    status[part] = t;
+    ++statusWrites;
+  }
+  void SetColumnHeading(const std::string& t) override { heading = t; }
+  void SetHeaderInfo(const std::string& t) override { headerInfo = t; }
+  void ShowProgress(uint64_t done, uint64_t total) override {
+    progress = {done, total};
+    progressShown = true;
+    ++progressSteps;
+  }
+  void HideProgress() override { progressShown = false; }
+  void ShowExportProgress(const std::string&, uint64_t, uint64_t) override {}
+  void ListReset() override {
+    ++resets;
+    selected.clear();
+    caret = 0;
+  }
+  void ListRowsChanged(size_t first, size_t last) override { changed = {first, last}; }
+  std::vector<size_t> SelectedRows() const override { return {selected.begin(), selected.end()}; }
+  size_t CaretRow() const override { return caret; }
+  void SelectRows(std::span<const size_t> rows, size_t c) override {
+    selected = {rows.begin(), rows.end()};
+    caret = c;
+  }
+  void ShowPage(Page p) override { page = p; }
+  void ShowRecordItems(const std::vector<PageItem>& i) override { recordItems = i; }
+  void ShowHeaderItems(const std::vector<PageItem>& i) override { headerItems = i; }
+  std::optional<HeaderValues> AskTaggedHeader(const std::string& t, const HeaderValues& initial,
+                                              const std::string& note) override {
+    headerTitle = t;
+    todayNote = note;
+    askedHeader = initial;
+    if (cancelHeader) return std::nullopt;
+    return initial;
+  }
+  void RunFileViewer(const ViewerSetup& s) override { viewers.push_back(s); }
+  void CloseWindow() override { ++closed; }
+
+  std::string title, fileField, information, heading, headerInfo, headerTitle, todayNote;
+  std::map<MenuPosition, bool> menus;
+  std::map<int, bool> items;
+  int checked = 0;
+  std::vector<EditMenuEntry> editMenu;
+  std::map<int, std::string> status;
+  std::pair<uint64_t, uint64_t> progress;
+  bool progressShown = false;
+  int progressSteps = 0, resets = 0, closed = 0, informationWrites = 0, statusWrites = 0;
+  std::pair<size_t, size_t> changed;
+  std::set<size_t> selected;
+  size_t caret = 0;
+  Page page = kListPage;
+  std::vector<PageItem> recordItems, headerItems;
+  std::optional<HeaderValues> askedHeader;
+  bool cancelHeader = false;
+  std::vector<ViewerSetup> viewers;
+};
+
+// A private folder removed at the end of the test.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    char pattern[] = "/tmp/editor_test.XXXXXX";
+    if (::mkdtemp(pattern)) path_ = std::string(pattern) + "/";
+  }
+  ~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+  const std::string& path() const { return path_; }
+  std::string Sample(const std::string& name, long long records, uint64_t seed = 7) const {
+    quorla::WriteFileAtomically(path_ + name, SampleFile(records, seed, {2026, 12, 7, 10, 0, 0}));
+    return path_ + name;
+  }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace recbook::testing

@@ -1,0 +1,214 @@
+// The editor window and the entry points under the offscreen platform: a generated file opened
+// through the real dialogs, the menus, tagging with the mouse, sorting and the save question.
+// Message boxes and file dialogs are answered from a timer. Screenshots of the window in both
+// languages are written to the build tree for people to look at.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+#include "editor_params.h"
+#include "editor_test_support.h"
+#include "listing/list_line.h"
+#include "settings_store.h"
+#include "ui/editor_window.h"
+#include "ui/record_list_view.h"
+#include "ui/status_parts.h"
+#include "ui/viewer_window.h"
+
+using namespace recbook;
+using namespace recbook::testing;
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "editor_window_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+// Runs answer on the next modal window of type W once it is shown.
+template <class W>
+void WhenModal(std::function<void(W*)> answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(20);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+    W* w = qobject_cast<W*>(QApplication::activeModalWidget());
+    if (!w) return;
+    timer->stop();
+    timer->deleteLater();
+    answer(w);
+  });
+  timer->start();
+}
+
+// The file dialog's model fills in the background; accept is repeated until the dialog takes it.
+void ChooseFile(const std::string& path) {
+  auto* timer = new QTimer;
+  timer->setInterval(20);
+  QObject::connect(timer, &QTimer::timeout, [timer, path] {
+    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!d) return;
+    if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(path));
+    QMetaObject::invokeMethod(d, "accept");
+    if (d->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+  });
+  timer->start();
+}
+
+void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
+  WhenModal<QMessageBox>([button, text](QMessageBox* box) {
+    if (text) *text = box->text();
+    box->button(button)->click();
+  });
+}
+
+QPoint RowPoint(ui::RecordListView& list, int row, int x) {
+  const QRect r = list.visualRect(list.model()->index(row, 0));
+  return {x, r.center().y()};
+}
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    App();
+    setenv("QUORLA_CONFIG_HOME", dir_.path().c_str(), 1);
+  }
+  ScratchFolder dir_;
+};
+
+TEST_F(EditorWindowTest, OpenTagSortAndCloseWithTheSaveQuestion) {
+  ui::EditorWindow window({" Test:", quorla::Language::English, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  EXPECT_FALSE(window.menu(MenuPosition::Blank)->menuAction()->isEnabled());
+  EXPECT_TRUE(window.menu(MenuPosition::Blank)->title().isEmpty());
+  EXPECT_FALSE(window.menu(MenuPosition::Sort)->menuAction()->isEnabled());
+  EXPECT_FALSE(window.action(kSaveFile)->isEnabled());
+
+  const std::string path = dir_.Sample("window.xms", 40, 11);
+  ChooseFile(path);
+  window.action(kOpenFile)->trigger();
+  ASSERT_EQ(window.presenter().list().size(), 40u);
+  EXPECT_EQ(window.status().Part(0), " File contents:  40  Rec");
+  EXPECT_TRUE(window.menu(MenuPosition::Sort)->menuAction()->isEnabled());
+  EXPECT_TRUE(window.action(kSaveFile)->isEnabled());
+  EXPECT_FALSE(window.status().progress().isVisible());
+  EXPECT_EQ(window.listView().font().family(), "Courier New");
+  EXPECT_EQ(QFontInfo(window.listView().font()).family(), "Liberation Mono");
+
+  // A press in the tag column tags the line; a press further right only selects.
+  ui::RecordListView& list = window.listView();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 2, 8));
+  EXPECT_TRUE(window.presenter().list().IsTagged(2));
+  EXPECT_EQ(list.model()->index(2, 0).data().toString().at(0), QChar(0xA4));
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 5, 200));
+  EXPECT_FALSE(window.presenter().list().IsTagged(5));
+  EXPECT_EQ(window.status().Part(1), " Rec  6  selected");
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, RowPoint(list, 7, 8));
+  EXPECT_TRUE(window.presenter().list().IsTagged(5));  // both selected lines flip
+  EXPECT_TRUE(window.presenter().list().IsTagged(7));
+  EXPECT_EQ(window.status().Part(2), " Taged Rec:  3");
+  EXPECT_TRUE(window.action(kDeleteTagged)->isEnabled());
+
+  window.action(309)->trigger();
+  EXPECT_TRUE(window.action(309)->isChecked());
+  EXPECT_FALSE(window.action(300)->isChecked());
+  EXPECT_EQ(window.status().Part(4), " sorting:  Power");
+  EXPECT_EQ(window.presenter().list().TaggedCount(), 3u);  // tags move with their lines
+
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 0, 200));  // a double click follows a press
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 0, 200));
+  EXPECT_EQ(window.tabs().currentIndex(), kRecordPage);
+  EXPECT_TRUE(window.information().startsWith("Rec No. = "));
+  window.tabs().setCurrentIndex(kListPage);
+  EXPECT_EQ(window.tabs().currentIndex(), kListPage);
+
+  window.action(kDeleteTagged)->trigger();
+  EXPECT_EQ(window.information(), "DEL Rec: 3");
+  QString question;
+  AnswerMessage(QMessageBox::Cancel, &question);
+  window.close();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(question.startsWith("You have made  3  changes,  but only  \nin Working copy"));
+  AnswerMessage(QMessageBox::No);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  window.presenter().Finish();
+}
+
+void SaveScreenshot(quorla::Language language, const std::string& file, const ScratchFolder& dir) {
+  ui::EditorWindow window({" MIRANDEX:", language, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  ChooseFile(dir.Sample("shot.xms", 300, 21));
+  window.action(kOpenFile)->trigger();
+  window.listView().SelectRows(std::vector<size_t>{1, 3, 4}, 4);
+  window.action(kTagSelected)->trigger();
+  window.listView().SelectRows(std::vector<size_t>{3}, 3);
+  window.presenter().OnSelectionChanged(false);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
+  window.presenter().Finish();
+}
+
+TEST_F(EditorWindowTest, ScreenshotsInBothLanguages) {
+  SaveScreenshot(quorla::Language::English, "editor_window_en.png", dir_);
+  SaveScreenshot(quorla::Language::Czech, "editor_window_cs.png", dir_);
+}
+
+TEST_F(EditorWindowTest, EditorvaWithoutOwnerClosesAndKeepsArchXms) {
+  quorla::SettingsStore store(dir_.path() + "registry.ini");
+  store.CreateOrOpenKey(quorla::kQuorlaKey);
+  store.SetText(quorla::kQuorlaKey, "archXMS", "/nowhere/");
+  EditorParams params{};
+  std::strcpy(params.caption, " Launcher:");
+  WhenModal<QDialog>([](QDialog* d) {
+    EXPECT_EQ(d->windowTitle(), " Launcher: Editor of Exchange data files VA-99, MS  (ver.1.7)");
+    d->close();
+  });
+  EDITORVA(&params);
+  EXPECT_EQ(store.QueryText(quorla::kQuorlaKey, "archXMS").value_or(""), "/nowhere/");
+}
+
+TEST_F(EditorWindowTest, ExchviewUseFileReturnsThePathAndRemembersTheDirectory) {
+  const std::string path = dir_.Sample("calc.xms", 4);
+  EditorParams params{};
+  std::strcpy(params.caption, " Calc:");
+  params.mode = 99;
+  WhenModal<QDialog>([path](QDialog* d) {
+    auto* viewer = dynamic_cast<ui::ViewerWindow*>(d);
+    ASSERT_NE(viewer, nullptr);
+    ChooseFile(path);
+    viewer->presenter().OnOpen();
+    viewer->button(kViewerUseFile)->click();
+  });
+  char* result = EXCHVIEW(&params, nullptr);
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(std::string(result), path);
+  std::free(result);
+  quorla::SettingsStore store(dir_.path() + "registry.ini");
+  EXPECT_EQ(store.QueryText(quorla::kQuorlaKey, "archXMS").value_or(""), dir_.path());
+
+  params.mode = 5;  // no such mode: an empty text, no window
+  result = EXCHVIEW(&params, nullptr);
+  ASSERT_NE(result, nullptr);
+  EXPECT_EQ(result[0], '\0');
+  std::free(result);
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+// The file viewer through its presenter, the station transfer area and the header dialog checks.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "editor/station_transfer.h"
+#include "editor/tagged_header_check.h"
+#include "editor/viewer_presenter.h"
+#include "editor_test_support.h"
+#include "records/item_table.h"
+#include "records/record_builder.h"
+#include "testing/scripted_host.h"
+
+using namespace recbook;
+using namespace recbook::testing;
+using quorla::Answer;
+using quorla::Buttons;
+using quorla::Icon;
+
+namespace {
+
+const std::string kCaption = " MIRANDEX: ";
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class RecordingViewerView : public ViewerView {
+ public:
+  void SetTitle(const std::string& t) override { title = t; }
+  void SetFileField(const std::string& t) override { fileField = t; }
+  void SetColumnHeading(const std::string& t) override { heading = t; }
+  void SetSortLabel(const std::string& t) override { sortLabel = t; }
+  void SetHeaderInfo(const std::string& t) override { headerInfo = t; }
+  void SetActionsEnabled(bool e) override { actions = e; }
+  void ListReset() override { row.reset(); }
+  std::optional<size_t> SelectedRow() const override { return row; }
+  void SelectRow(size_t r) override { row = r; }
+  void ShowPage(int p) override { page = p; }
+  void ShowRecordItems(const std::vector<PageItem>& i) override { recordItems = i; }
+  void ShowHeaderItems(const std::vector<PageItem>&) override {}
+  void ShowProgress(uint64_t, uint64_t) override {}
+  void HideProgress() override {}
+  void CloseWindow() override { ++closed; }
+
+  std::string title, fileField, heading, sortLabel, headerInfo;
+  bool actions = true;
+  std::optional<size_t> row;
+  int page = -1, closed = 0;
+  std::vector<PageItem> recordItems;
+};
+
+StationRecord Record(const std::string& text) { return RecordFromText<StationRecord>(text); }
+
+TEST(ViewerPresenter, TitlesAndButtonsOfEveryMode) {
+  quorla::ScriptedHost host;
+  RecordingViewerView view;
+  struct Case {
+    ViewerMode mode;
+    std::string title;
+    std::vector<std::string> buttons;
+  } cases[] = {
+      {ViewerMode::Append, "  MIRANDEX:   Append taged records to another Exchange data file,   (ver.1.7)",
+       {"&A p p e n d  taged Rec", "&Sorting", "&Cancel"}},
+      {ViewerMode::Remove, "  MIRANDEX:   Remove taged records from another Exchange data file,   (ver.1.7)",
+       {"&R e m o v e  taged Rec", "&Sorting", "&Cancel"}},
+      {ViewerMode::TxTransfer,
+       "  MIRANDEX:   Load record  from  Vienna Agreement 99  Exchange data file,   (ver.1.3)",
+       {"&Transfer Tx data", "&Sorting", "&Cancel"}},
+      {ViewerMode::TxRxTransfer,
+       "  MIRANDEX:   Load record  from  Vienna Agreement 99  Exchange data file,   (ver.1.3)",
+       {"Transfer &Tx data", "Transfer &Rx data", "&Sorting", "&Cancel"}},
+      {ViewerMode::UseFile, "  MIRANDEX:   Selection of Exchange data file  for  automatic calculation,   (ver.1.3)",
+       {"&Use  file", "&Sorting", "&Cancel"}},
+  };
+  for (const Case& c : cases) {
+    ViewerSetup setup;
+    setup.mode = c.mode;
+    setup.caption = kCaption;
+    ViewerPresenter viewer(host, view, setup);
+    viewer.Start();
+    EXPECT_EQ(view.title, c.title);
+    EXPECT_FALSE(view.actions);
+    EXPECT_EQ(view.fileField, "... File = ?");
+    std::vector<std::string> texts;
+    for (const ViewerButton& b : viewer.Buttons()) texts.push_back(b.text);
+    EXPECT_EQ(texts, c.buttons);
+  }
+}
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  ViewerSetup Setup(ViewerMode mode) {
+    ViewerSetup s;
+    s.mode = mode;
+    s.caption = kCaption;
+    s.editedFile = dir_.path() + "edited.xms";
+    return s;
+  }
+  void TearDown() override { host_.VerifyAllConsumed(); }
+  quorla::ScriptedHost host_;
+  RecordingViewerView view_;
+  ScratchFolder dir_;
+};
+
+TEST_F(ViewerTest, AppendWritesTheOtherFileWithTheTaggedRecordsAfterIt) {
+  const std::string other = dir_.Sample("other.xms", 10, 5);
+  const std::string before = ReadFile(other);
+  ViewerSetup setup = Setup(ViewerMode::Append);
+  setup.tagged = {Record("FIRST TAGGED"), Record("SECOND TAGGED")};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  host_.ExpectOpenFileName(other, kCaption + " Load Exch. data file");
+  viewer.OnOpen();
+  EXPECT_TRUE(viewer.list().size() == 10 && view_.actions);
+  EXPECT_EQ(view_.headerInfo, "...  data from file: 000010  Rec");
+  EXPECT_EQ(viewer.LineAt(0).size(), 149u);  // a single blank for the tag column
+  viewer.OnSort(304);
+  EXPECT_EQ(view_.sortLabel, "Country + freq.Tx");
+  viewer.OnCommand(kViewerAppend);
+  EXPECT_EQ(view_.closed, 1);
+  const std::string after = ReadFile(other);
+  ASSERT_EQ(after.size(), 13 * kRecordSize);
+  EXPECT_EQ(after.substr(0, 82), before.substr(0, 82));
+  EXPECT_EQ(after[82], 'M');
+  EXPECT_EQ(after.substr(186, 14), "00001207122026");
+  // The other file's records come in the viewer's order (304), then the tagged ones.
+  EXPECT_EQ(after.substr(kRecordSize, kRecordSize),
+            before.substr(viewer.list().RecordNumber(0) * kRecordSize, kRecordSize));
+  EXPECT_EQ(after.substr(12 * kRecordSize, 13), "SECOND TAGGED");
+}
+
+TEST_F(ViewerTest, RemoveDropsEveryEqualRecord) {
+  const std::string other = dir_.Sample("other.xms", 6, 9);
+  const std::string before = ReadFile(other);
+  ViewerSetup setup = Setup(ViewerMode::Remove);
+  setup.tagged = {RecordFromText<StationRecord>(before.substr(3 * kRecordSize, kRecordSize))};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  host_.ExpectOpenFileName(other);
+  viewer.OnOpen();
+  viewer.OnCommand(kViewerRemove);
+  const std::string after = ReadFile(other);
+  ASSERT_EQ(after.size(), 6 * kRecordSize);
+  EXPECT_EQ(after.substr(186, 6), "000005");
+  EXPECT_EQ(after.find(before.substr(3 * kRecordSize, kRecordSize)), std::string::npos);
+}
+
+TEST_F(ViewerTest, RefusedFilesAreToldAndTheDialogReturns) {
+  const std::string edited = dir_.Sample("edited.xms", 3);
+  quorla::WriteFileAtomically(dir_.path() + "short.xms", std::string(100, ' '));
+  ViewerPresenter viewer(host_, view_, Setup(ViewerMode::Append));
+  viewer.Start();
+  host_.ExpectOpenFileName(dir_.path() + "missing.xms");
+  host_.ExpectMessage("File  doesn't  exist  !!  ", kCaption + " Open file Error", Buttons::Ok, Icon::Error);
+  host_.ExpectOpenFileName(dir_.path() + "short.xms");
+  host_.ExpectMessage("This file  isn't  Exchange data file  !!  ", kCaption + " Open file Error", Buttons::Ok,
+                      Icon::Error);
+  host_.ExpectOpenFileName(edited);
+  host_.ExpectMessage("You want to load the same file as Edited file  !!  ", kCaption + " File Error", Buttons::Ok,
+                      Icon::Error);
+  host_.ExpectOpenFileName("");
+  viewer.OnOpen();
+  EXPECT_TRUE(viewer.file().empty());
+  viewer.OnCommand(kViewerAppend);  // no file: nothing happens
+  EXPECT_EQ(view_.closed, 0);
+}
+
+TEST_F(ViewerTest, UseFileAndCancelResults) {
+  const std::string file = dir_.Sample("calc.xms", 2);
+  {
+    ViewerPresenter viewer(host_, view_, Setup(ViewerMode::UseFile));
+    host_.ExpectOpenFileName(file);
+    viewer.OnOpen();
+    viewer.OnCommand(kViewerUseFile);
+    EXPECT_EQ(viewer.result(), file);
+  }
+  ViewerPresenter viewer(host_, view_, Setup(ViewerMode::UseFile));
+  host_.ExpectOpenFileName(file);
+  viewer.OnOpen();
+  viewer.OnCommand(kViewerCancel);
+  EXPECT_EQ(viewer.result(), "");
+}
+
+TEST_F(ViewerTest, RxTransferWritesTheRxFieldsOnly) {
+  StationValues v;
+  v.txFrequency = "     145.5 M";
+  v.rxFrequency = "     150.25M";
+  v.name = "KLET";
+  v.country = "CZE";
+  v.longitude = "014E1700";
+  v.latitude = "48N5200";
+  v.power = "  12.5";
+  v.gain = " 3.5";
+  v.antennaHeight = "  30";
+  StationRecord r = BuildStationRecord(v);
+  std::string file = std::string(186, ' ') + "000001" + std::string(27, ' ');
+  file += std::string(r.bytes, kRecordSize);
+  quorla::WriteFileAtomically(dir_.path() + "one.xms", file);
+
+  unsigned char area[102];
+  std::memset(area, 0xEE, sizeof area);
+  ViewerPresenter viewer(host_, view_, Setup(ViewerMode::TxRxTransfer), area);
+  host_.ExpectOpenFileName(dir_.path() + "one.xms");
+  viewer.OnOpen();
+  viewer.OnCommand(kViewerTransferRx);
+  EXPECT_EQ(viewer.result(), "2");
+  double mhz;
+  std::memcpy(&mhz, area, 8);
+  EXPECT_EQ(mhz, static_cast<double>(150.25f));
+  EXPECT_EQ(area[8], 0xEE);  // [1Z]: Tx only, kept
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(area + 10), 4), "KLET");
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(area + 30), 3), "CZE");
+  float gain, height;
+  std::memcpy(&gain, area + 69, 4);
+  std::memcpy(&height, area + 84, 4);
+  EXPECT_EQ(gain, 3.5f);
+  EXPECT_EQ(height, 30.0f);
+  EXPECT_EQ(area[65], 0xEE);  // [8B1]: Tx only, kept
+}
+
+TEST(StationTransfer, TxTransferFields) {
+  StationValues v;
+  v.frequencyCategory = "1";
+  v.longitude = "014E1700";
+  v.latitude = "48N5200";
+  v.radius = "  2.6";
+  v.power = " -10.0";
+  StationRecord r = BuildStationRecord(v);
+  SetItem(r, Item::k1A, "   2.5     G");  // GHz as another administration may write it
+  StationTransfer t{};
+  WriteStationTransfer(r, TransferSide::Tx, &t);
+  EXPECT_EQ(t.frequencyMHz, 2500.0);
+  EXPECT_EQ(t.category[0], '1');
+  EXPECT_EQ(std::string(t.longitude, 8), "014E1700");
+  EXPECT_EQ(std::string(t.latitude, 7), "48N5200");
+  EXPECT_EQ(t.radiusKm, 3);
+  EXPECT_EQ(t.powerDbw, -10.0f);
+}
+
+TEST(TaggedHeaderCheck, FirstFaultyFieldAndItsMessage) {
+  HeaderValues ok;
+  ok.description = "Register";
+  ok.contentsCode = "M";
+  ok.country = "CZE";
+  ok.person = "Novak";
+  ok.telex = "a@b.cz";
+  EXPECT_FALSE(CheckTaggedHeader(ok, quorla::Language::English));
+  struct Case {
+    void (*spoil)(HeaderValues&);
+    HeaderField field;
+    const char* message;
+  } cases[] = {
+      {[](HeaderValues& h) { h.description = "   "; }, HeaderField::Description, "Mising File contents  !!"},
+      {[](HeaderValues& h) { h.contentsCode = "X"; }, HeaderField::ContentsCode,
+       "File contents code has to be:  O, D, N, A, M  !!"},
+      {[](HeaderValues& h) { h.contentsCode = ""; }, HeaderField::ContentsCode,
+       "File contents code has to be:  O, D, N, A, M  !!"},
+      {[](HeaderValues& h) { h.country = ""; }, HeaderField::Country, "Mising Country  !!"},
+      {[](HeaderValues& h) { h.person = ""; }, HeaderField::Person, "Mising Name of respon. persone  !!"},
+      {[](HeaderValues& h) { h.telex = ""; }, HeaderField::Phone, "Mising Phone, Telefax or Telex number  !!"},
+  };
+  for (const Case& c : cases) {
+    HeaderValues h = ok;
+    c.spoil(h);
+    const auto fault = CheckTaggedHeader(h, quorla::Language::English);
+    ASSERT_TRUE(fault) << c.message;
+    EXPECT_EQ(fault->field, c.field);
+    EXPECT_EQ(fault->message, c.message);
+  }
+}
+
+}  // namespace
