@@ -35,6 +35,7 @@ enum Command : int {
   kRemoveTagged = 208,
   kRenameEdited = 209,
   kDeleteEdited = 210,
+  kErrorCodesHelp = 604,
 };
 
 // One menu item; id 0 is a separator.

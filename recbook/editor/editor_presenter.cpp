@@ -34,7 +34,11 @@ std::string BareName(const std::string& path) {
 }  // namespace
 
 EditorPresenter::EditorPresenter(quorla::Host& host, EditorView& view, EditorStart start)
-    : host_(host), view_(view), start_(std::move(start)), files_(host, *this, start_.language, start_.caption) {
+    : host_(host),
+      view_(view),
+      start_(std::move(start)),
+      files_(host, *this, start_.language, start_.caption),
+      search_(host, *this, list_, files_, counts_, start_.language, start_.caption) {
   files_.setLastDirectory(start_.lastDirectory);
 }
 
@@ -82,7 +86,16 @@ void EditorPresenter::OnCommand(int id) {
       return;
     case kAppendTagged: RunViewer(ViewerMode::Append); return;
     case kRemoveTagged: RunViewer(ViewerMode::Remove); return;
-    case kDeleteTagged: DeleteTagged(); return;
+    case kDeleteTagged:
+      if (search_.searching()) {
+        search_.DeleteRecordsWithErrors();
+      } else {
+        DeleteTagged();
+      }
+      return;
+    case search_texts::kCalcErrorSearch:
+    case search_texts::kAllErrorSearch: search_.OnCommand(id); return;
+    case kErrorCodesHelp: search_.ShowErrorCodes(); return;
     case kRenameEdited: files_.RenameEditedFileCommand(); return;
     case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
     default: break;
@@ -270,7 +283,9 @@ void EditorPresenter::ShowListPage() {
 // and have no Edit commands.
 void EditorPresenter::RebuildEditMenu() {
   std::vector<EditMenuEntry> items;
-  if (page_ == kListPage)
+  if (page_ == kListPage && search_.searching())
+    for (const SearchMenuItem& item : search_.EditMenu()) items.push_back({item.id, item.text, item.enabled});
+  else if (page_ == kListPage)
     for (const EditMenuItem& item : kListEditMenu)
       items.push_back({item.id, Text(item.text), item.id == 0 || EditMenuItemEnabled(item.id, list_, files_.fixedDrive())});
   view_.SetEditMenu(items);
@@ -279,8 +294,9 @@ void EditorPresenter::RebuildEditMenu() {
 
 void EditorPresenter::RefreshMenus() {
   const bool listed = !list_.empty();
-  view_.SetMenuEnabled(MenuPosition::Sort, listed);
-  view_.SetMenuEnabled(MenuPosition::Corrections, listed);
+  // During the error search Sort stays greyed and Corrections holds the search's Cancel.
+  view_.SetMenuEnabled(MenuPosition::Sort, listed && !search_.searching());
+  view_.SetMenuEnabled(MenuPosition::Corrections, listed || search_.searching());
   RebuildEditMenu();
 }
 
@@ -288,11 +304,11 @@ void EditorPresenter::RefreshStatus() {
   if (!files_.workingCopy().IsOpen()) return;
   const std::vector<size_t> rows = view_.SelectedRows();
   const ListSelection selection{rows.size(), view_.CaretRow()};
-  const std::array<std::string, 4> parts = StatusParts(list_, selection, start_.language);
+  const std::array<std::string, 4> parts = StatusParts(list_, selection, start_.language, search_.errorMarks());
   for (int part = 0; part < 4; ++part) SetStatus(part, parts[static_cast<size_t>(part)]);
   if (page_ == kListPage) SetInformation(InformationLabel(counts_));
   for (const EditMenuItem& item : kListEditMenu)
-    if (item.id != 0 && page_ == kListPage)
+    if (item.id != 0 && page_ == kListPage && !search_.searching())
       view_.SetItemEnabled(item.id, EditMenuItemEnabled(item.id, list_, files_.fixedDrive()));
 }
 
@@ -307,6 +323,32 @@ void EditorPresenter::SetInformation(const std::string& text) {
   if (information_ && *information_ == text) return;
   information_ = text;
   view_.SetInformation(text);
+}
+
+// --- what the error search asks of the window -----------------------------------------------------
+
+void EditorPresenter::EnableMenu(int barPosition, bool enabled) {
+  view_.SetMenuEnabled(static_cast<MenuPosition>(barPosition), enabled);
+}
+
+void EditorPresenter::ListMarksChanged() {
+  if (!list_.empty()) view_.ListRowsChanged(0, list_.size() - 1);
+}
+
+void EditorPresenter::ListLinesRemoved() {
+  view_.ListReset();
+  if (!list_.empty()) SelectRow(std::min(view_.CaretRow(), list_.size() - 1));
+  RefreshMenus();
+}
+
+void EditorPresenter::SelectRow(size_t row) { view_.SelectRows({&row, 1}, row); }
+
+void EditorPresenter::SetSearchStatus(const std::string& text) {
+  if (text.empty()) {
+    ShowOrderTexts();
+  } else {
+    SetStatus(4, text);
+  }
 }
 
 // --- what the file commands tell the window -------------------------------------------------------
@@ -338,6 +380,7 @@ void EditorPresenter::EnableSaveCommands(bool save, bool saveAs, bool saveCrLfAs
 }
 
 void EditorPresenter::ShowOpenedFile(uint64_t) {
+  search_.End();
   counts_ = {};
   const bool complete = BuildList();
   ShowOrderTexts();
@@ -366,6 +409,7 @@ void EditorPresenter::ShowOpenedFile(uint64_t) {
 }
 
 void EditorPresenter::ShowNewFile() {
+  search_.End();
   counts_ = {};
   list_.Clear();
   view_.ListReset();
@@ -381,6 +425,7 @@ void EditorPresenter::ShowNewFile() {
 }
 
 void EditorPresenter::ShowNoFile() {
+  search_.End();
   counts_ = {};
   list_.Clear();
   view_.ListReset();

@@ -12,6 +12,9 @@
 #include "host.h"
 #include "listing/record_list.h"
 #include "listing/tagging.h"
+#include "search/error_search_presenter.h"
+#include "search/error_search_view.h"
+#include "search/search_texts.h"
 
 namespace recbook {
 
@@ -23,7 +26,7 @@ struct EditorStart {
   std::array<int, 4> geoBoxProperties{};  // GeoTxtBox, for the co-ordinate entry boxes
 };
 
-class EditorPresenter : private FileCommandsView {
+class EditorPresenter : private FileCommandsView, private ErrorSearchView {
  public:
   EditorPresenter(quorla::Host& host, EditorView& view, EditorStart start);
 
@@ -65,6 +68,17 @@ class EditorPresenter : private FileCommandsView {
     view_.ShowExportProgress(title, done, total);
   }
 
+  // ErrorSearchView
+  void EnableMenu(int barPosition, bool enabled) override;
+  void EnableMenuItem(int id, bool enabled) override { view_.SetItemEnabled(id, enabled); }
+  void SetMenuCaption(int id, const std::string& text) override { view_.SetItemText(id, text); }
+  void ListMarksChanged() override;
+  void ListLinesRemoved() override;
+  void SelectRow(size_t row) override;
+  void SetSearchStatus(const std::string& text) override;
+  // The record page shows records read-only until the forms exist: it has no first button yet.
+  void SetFormFirstButton(const std::string&) override {}
+
   // Fills the list from the working copy with the progress bar; false when it was stopped.
   bool BuildList();
   void Sort(int order);
@@ -79,9 +93,9 @@ class EditorPresenter : private FileCommandsView {
   void ShowListPage();
   bool ShowRecordOfRow(size_t row);
   void ShowHeaderPage();
-  void RebuildEditMenu();
+  void RebuildEditMenu() override;
   void RefreshMenus();
-  void RefreshStatus();
+  void RefreshStatus() override;
   void SetStatus(int part, const std::string& text);
   void SetInformation(const std::string& text);
   void ShowOrderTexts();
@@ -93,6 +107,7 @@ class EditorPresenter : private FileCommandsView {
   FileCommands files_;
   RecordList list_;
   EditCounts counts_;
+  ErrorSearchPresenter search_;
   int page_ = kListPage;
   bool building_ = false;
   bool stopBuild_ = false;

@@ -29,6 +29,8 @@ class EditorView {
   virtual void SetTitle(const std::string& title) = 0;
   virtual void SetMenuEnabled(MenuPosition menu, bool enabled) = 0;
   virtual void SetItemEnabled(int id, bool enabled) = 0;
+  // A menu item's caption (the error search turns its item into its Cancel).
+  virtual void SetItemText(int id, const std::string& text) = 0;
   // Checks the Sort menu item of order and unchecks the others.
   virtual void SetSortCheck(int order) = 0;
   // The Edit menu of the page shown (also the list's right-button menu).

@@ -341,3 +341,30 @@ TEST(EditorPresenterStart, LongCaptionBeginsTheTitle) {
 }
 
 }  // namespace
+
+TEST_F(EditorPresenterTest, ErrorSearchRestrictsTheMenusAndItsItemCancelsIt) {
+  // Five clean records; the third gets a station class that is no code of the agreement.
+  const std::string path = dir_.Sample("five.xms", 5);
+  std::string bytes = ReadFile(path);
+  bytes.replace(3 * kRecordSize + 13, 2, "QQ");
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  Open(path);
+  presenter_.OnCommand(403);
+  EXPECT_FALSE(view_.menus[MenuPosition::File]);
+  EXPECT_FALSE(view_.menus[MenuPosition::Sort]);
+  EXPECT_FALSE(view_.menus[MenuPosition::Utilities]);
+  EXPECT_TRUE(view_.menus[MenuPosition::Corrections]);
+  EXPECT_EQ(view_.itemTexts[403], "Cancel  of  Find out errors in records");
+  ASSERT_EQ(view_.editMenu.size(), 1u);
+  EXPECT_EQ(view_.editMenu[0].id, 207);
+  const size_t row = presenter_.list().RowOfRecord(3);
+  EXPECT_NE(presenter_.list().Mark(row), ' ') << "the faulty record is marked";
+  EXPECT_EQ(presenter_.list().Mark(presenter_.list().RowOfRecord(1)), ' ');
+
+  presenter_.OnCommand(403);  // its own item again: Cancel
+  EXPECT_TRUE(view_.menus[MenuPosition::File]);
+  EXPECT_TRUE(view_.menus[MenuPosition::Sort]);
+  EXPECT_EQ(view_.itemTexts[403], "2.b. Find out and correct  ALL errors in records");
+  EXPECT_GT(view_.editMenu.size(), 1u);
+  EXPECT_EQ(presenter_.list().Mark(row), ' ');
+}

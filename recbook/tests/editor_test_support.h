@@ -18,6 +18,7 @@ class RecordingEditorView : public EditorView {
  public:
   void SetTitle(const std::string& t) override { title = t; }
   void SetMenuEnabled(MenuPosition m, bool e) override { menus[m] = e; }
+  void SetItemText(int id, const std::string& text) override { itemTexts[id] = text; }
   void SetItemEnabled(int id, bool e) override { items[id] = e; }
   void SetSortCheck(int order) override { checked = order; }
   void SetEditMenu(const std::vector<EditMenuEntry>& e) override { editMenu = e; }
@@ -67,6 +68,7 @@ class RecordingEditorView : public EditorView {
 
   std::string title, fileField, information, heading, headerInfo, headerTitle, todayNote;
   std::map<MenuPosition, bool> menus;
+  std::map<int, std::string> itemTexts;
   std::map<int, bool> items;
   int checked = 0;
   std::vector<EditMenuEntry> editMenu;

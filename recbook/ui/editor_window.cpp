@@ -178,6 +178,10 @@ void EditorWindow::SetItemEnabled(int id, bool enabled) {
   if (QAction* a = action(id)) a->setEnabled(enabled);
 }
 
+void EditorWindow::SetItemText(int id, const std::string& text) {
+  if (QAction* a = action(id)) a->setText(Q(text));
+}
+
 void EditorWindow::SetSortCheck(int order) {
   for (int id = kFirstOrder; id <= kLastOrder; ++id) actions_[id]->setChecked(id == order);
 }

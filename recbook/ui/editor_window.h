@@ -48,6 +48,7 @@ class EditorWindow : public QDialog, public EditorView {
   void SetTitle(const std::string& title) override;
   void SetMenuEnabled(MenuPosition menu, bool enabled) override;
   void SetItemEnabled(int id, bool enabled) override;
+  void SetItemText(int id, const std::string& text) override;
   void SetSortCheck(int order) override;
   void SetEditMenu(const std::vector<EditMenuEntry>& items) override;
   void SetFileField(const std::string& text) override;
