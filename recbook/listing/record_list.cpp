@@ -1,11 +1,29 @@
 #include "listing/record_list.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+
 #include <algorithm>
 #include <cstring>
 
 #include "listing/list_sort.h"
 
 namespace recbook {
+namespace {
+
+// A list of a million lines is 151 MB touched once while it is built; with small pages the page
+// faults cost more than building the lines. Large pages for the line array, where the system
+// offers them on request.
+void AdviseHugePages(const char* data, size_t bytes) {
+  const uintptr_t page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+  const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
+  if (bytes >= (1u << 22) && end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+}  // namespace
 
 void RecordList::Clear() {
   lines_.clear();
@@ -19,6 +37,7 @@ void RecordList::Clear() {
 void RecordList::Reserve(size_t lines) {
   lines_.reserve(lines * kListLineSize);
   rows_.reserve(lines);
+  AdviseHugePages(lines_.data(), lines_.capacity());
 }
 
 uint32_t RecordList::NewSlot() {
