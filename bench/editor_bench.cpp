@@ -63,6 +63,7 @@ class NullView : public EditorView {
   void SetTitle(const std::string&) override {}
   void SetMenuEnabled(MenuPosition, bool) override {}
   void SetItemEnabled(int, bool) override {}
+  void SetItemText(int, const std::string&) override {}
   void SetSortCheck(int) override {}
   void SetEditMenu(const std::vector<EditMenuEntry>&) override {}
   void SetFileField(const std::string&) override {}
