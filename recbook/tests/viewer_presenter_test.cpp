@@ -235,12 +235,13 @@ TEST(StationTransfer, TxTransferFields) {
   SetItem(r, Item::k1A, "   2.5     G");  // GHz as another administration may write it
   StationTransfer t{};
   WriteStationTransfer(r, TransferSide::Tx, &t);
-  EXPECT_EQ(t.frequencyMHz, 2500.0);
+  // The area is packed: its numbers are copied out before they are compared.
+  EXPECT_EQ(+t.frequencyMHz, 2500.0);
   EXPECT_EQ(t.category[0], '1');
   EXPECT_EQ(std::string(t.longitude, 8), "014E1700");
   EXPECT_EQ(std::string(t.latitude, 7), "48N5200");
-  EXPECT_EQ(t.radiusKm, 3);
-  EXPECT_EQ(t.powerDbw, -10.0f);
+  EXPECT_EQ(+t.radiusKm, 3);
+  EXPECT_EQ(+t.powerDbw, -10.0f);
 }
 
 TEST(TaggedHeaderCheck, FirstFaultyFieldAndItsMessage) {
