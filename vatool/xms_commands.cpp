@@ -104,8 +104,10 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto records = ParseInteger(a.Value("--records").value_or(""));
   const auto seed = ParseInteger(a.Value("--seed").value_or("1"));
   const auto target = a.Value("-o");
-  if (!records || *records < 0 || *records > 999999 || !seed || !target || !a.Positional().empty()) {
-    err << "vatool xms generate: --records 0..999999 (the header count has six digits), -o FILE\n";
+  // Past 999999 records the header's six-digit count says 999999; the records are counted from
+  // the file's size.
+  if (!records || *records < 0 || *records > 10000000 || !seed || !target || !a.Positional().empty()) {
+    err << "vatool xms generate: --records 0..10000000, -o FILE\n";
     return kExitBadInput;
   }
   const std::time_t now = std::time(nullptr);
