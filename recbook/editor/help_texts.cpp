@@ -117,39 +117,6 @@ constexpr BiText kCorrection{
     "   jen  v  testovacích programech HCM (DLL moduly).\r\n"
     "-  2.b. Oprava:  hledá všechny chybné položky"};
 
-constexpr BiText kErrorCodesTitle{" Error codes", " Kódy chyb"};
-constexpr BiText kErrorCodes{
-    "List of error marks in task ''Find out errors in records'':\r\n\r\n"
-    "F   [1A] Tx freq. and [1Y] Rx freq. are unfilled in\r\n"
-    "2   error in [1Z] Freq. category\r\n"
-    "o   error in [10Z] Channel occupation\r\n"
-    "r    error in [4D] Radius serv. area\r\n"
-    "t    error in [7A] Dessignation of emission\r\n"
-    "E   error in [8B2] Type of ref. antenna\r\n"
-    "p   error in [9D] Polarization of antenna\r\n"
-    "h   error in [9Y] Height of antenna\r\n"
-    "a   error in [9XH], [9XV] ant.diagrams, or in [9A] Azi., [9B] Ele.\r\n"
-    "s   error in [13Y] Status of co-ordination\r\n"
-    "d   all date fields  [2C], [2W], [Z2]  are empty\r\n"
-    "f    frequency  [1A], [1Y]  is out of VA-99 frequency bands  \r\n"
-    "\u00A4   any othere error\r\n\r\n"
-    "Error-tests are made in described sequence.",
-    "Seznam značek chyb v úloze ''Hledání chyb v rekordech'':\r\n\r\n"
-    "F   [1A] kmitočet Tx a [1Y] kmitočet Rx nejsou vyplněny\r\n"
-    "2   chyba v [1Z] kategorie kmitočtu\r\n"
-    "o   chyba v [10Z] obsazení kanálu\r\n"
-    "r    chyba v [4D] poloměr obsluh. oblasti\r\n"
-    "t    chyba v [7A] označení vysílání\r\n"
-    "E   chyba v [8B2] typ ref. antény\r\n"
-    "p   chyba v [9D] polarizace antény\r\n"
-    "h   chyba v [9Y] výška antény\r\n"
-    "a   chyba v [9XH], [9XV] diagramy ant., nebo v [9A] Azi., [9B] Ele.\r\n"
-    "s   chyba v [13Y] stav koordinace\r\n"
-    "d   všechna pole dat  [2C], [2W], [Z2]  jsou prázdná\r\n"
-    "f    kmitočet  [1A], [1Y]  je mimo kmitočtová pásma VA-99  \r\n"
-    "\u00A4   jiná chyba\r\n\r\n"
-    "Testy chyb se provádějí v popsaném pořadí."};
-
 constexpr BiText kAboutTitle{" About this program", " O programu"};
 constexpr BiText kAbout{"Editor of Exchange data files for Mobile service  \r\nof Vienna Agreement 99 (Berlin Agreement).",
                         "Editor ''Exchange data'' souborů pro pohyblivou službu  \r\nVídeňské dohody 99 (Berlínské dohody)."};
@@ -170,7 +137,6 @@ HelpBox HelpBoxOf(int id, quorla::Language l, std::string_view tempDirectory) {
     }
     case 603: return box(kControlTitle, kControl);
     case 607: return box(kCorrectionTitle, kCorrection);
-    case 604: return box(kErrorCodesTitle, kErrorCodes);
     case 606: return box(kAboutTitle, kAbout);
     default: return {};
   }

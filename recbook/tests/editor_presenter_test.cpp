@@ -252,7 +252,6 @@ TEST_F(EditorPresenterTest, HelpBoxesHaveTheirTitles) {
       {605, "Review of possible co-ordination request record types"},
       {603, " Editor control"},
       {607, " Correction of error items in Exchange data files."},
-      {604, " Error codes"},
   };
   for (const auto& [id, title] : boxes) {
     host_.ExpectMessage(HelpBoxOf(id, quorla::Language::English, "").text, kCaption + title, Buttons::Ok,
@@ -268,19 +267,10 @@ TEST_F(EditorPresenterTest, HelpBoxesHaveTheirTitles) {
   presenter_.OnCommand(602);
 }
 
-TEST(EditorHelpTexts, ErrorCodesListTheMarksInTheirSequence) {
-  const std::string text = HelpBoxOf(604, quorla::Language::English, "").text;
-  const char* lines[] = {"F   [1A] Tx freq. and [1Y] Rx freq. are unfilled in", "2   error in [1Z] Freq. category",
-                         "d   all date fields  [2C], [2W], [Z2]  are empty",
-                         "f    frequency  [1A], [1Y]  is out of VA-99 frequency bands  ",
-                         "Error-tests are made in described sequence."};
-  size_t at = 0;
-  for (const char* line : lines) {
-    const size_t found = text.find(line, at);
-    ASSERT_NE(found, std::string::npos) << line;
-    at = found;
-  }
+// 604, the list of error marks, belongs to the error search (its own tests).
+TEST(EditorHelpTexts, EveryBoxHasBothLanguages) {
   for (int id = 601; id <= 607; ++id) {
+    if (id == 604) continue;
     EXPECT_FALSE(HelpBoxOf(id, quorla::Language::Czech, "").text.empty()) << id;
     EXPECT_NE(HelpBoxOf(id, quorla::Language::Czech, "").text, HelpBoxOf(id, quorla::Language::English, "").text);
   }

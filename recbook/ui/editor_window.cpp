@@ -17,22 +17,12 @@
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/record_page.h"
+#include "ui/window_texts.h"
 #include "ui/status_parts.h"
 #include "ui/tagged_header_dialog.h"
 #include "ui/viewer_window.h"
 
 namespace recbook::ui {
-namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-constexpr quorla::BiText kTabs[] = {
-    {" Contents of file  ", " Obsah souboru  "},
-    {"  Contents of selected record  ", "  Obsah vybraného rekordu  "},
-    {"  Header of file  ", "  Hlavička souboru  "},
-};
-
-}  // namespace
 
 EditorWindow::EditorWindow(EditorStart start, QWidget* owner)
     : QDialog(owner), start_(std::move(start)), owner_(owner), host_(this) {

@@ -6,11 +6,10 @@
 
 #include "editor/tagged_header_check.h"
 #include "ui/dialog_units.h"
+#include "ui/window_texts.h"
 
 namespace recbook::ui {
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 struct FieldRow {
   quorla::BiText label;

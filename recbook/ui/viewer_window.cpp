@@ -16,19 +16,9 @@
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/record_page.h"
+#include "ui/window_texts.h"
 
 namespace recbook::ui {
-namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-constexpr quorla::BiText kTabs[] = {
-    {" Contents of file  ", " Obsah souboru  "},
-    {"  Contents of selected record  ", "  Obsah vybraného rekordu  "},
-    {"  Header of file  ", "  Hlavička souboru  "},
-};
-
-}  // namespace
 
 ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* parent) : QDialog(parent), host_(this) {
   setFont(DialogFont());
