@@ -86,6 +86,7 @@ class NullView : public EditorView {
     return std::nullopt;
   }
   void RunFileViewer(const ViewerSetup&) override {}
+  void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
   void CloseWindow() override {}
   long steps = 0;
 };

@@ -53,6 +53,6 @@ const std::array<MenuDefinition, kMenuCount>& MenuBar() {
   return bar;
 }
 
-bool CommandAvailable(int id) { return id != 401 && !(id >= 505 && id <= 507); }
+bool CommandAvailable(int id) { return !(id >= 505 && id <= 507); }
 
 }  // namespace recbook

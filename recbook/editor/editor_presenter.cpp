@@ -7,6 +7,8 @@
 #include "editor/tagged_header_check.h"
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
+#include "search/correction_dialog_presenter.h"
+#include "terrain_settings.h"
 #include "listing/tagged_file.h"
 #include "records/record_text.h"
 
@@ -92,6 +94,9 @@ void EditorPresenter::OnCommand(int id) {
       } else {
         DeleteTagged();
       }
+      return;
+    case search_texts::kAutomaticCorrection:
+      if (!list_.empty()) RunCorrection();
       return;
     case search_texts::kCalcErrorSearch:
     case search_texts::kAllErrorSearch: search_.OnCommand(id); return;
@@ -349,6 +354,31 @@ void EditorPresenter::SetSearchStatus(const std::string& text) {
   } else {
     SetStatus(4, text);
   }
+}
+
+// --- the automatic correction ---------------------------------------------------------------------
+
+void EditorPresenter::RunCorrection() {
+  view_.RunCorrectionDialog([this](CorrectionDialogView& dialog) {
+    return std::make_unique<CorrectionDialogPresenter>(
+        host_, dialog, CorrectionTarget{files_, list_, search_, *this, quorla::TerrainDirectory()}, start_.language,
+        start_.caption);
+  });
+}
+
+void EditorPresenter::ListRebuilt() {
+  view_.ListReset();
+  view_.SetSortCheck(list_.order());
+  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+  if (!list_.empty()) SelectRow(0);
+  RefreshMenus();
+  RefreshStatus();
+}
+
+void EditorPresenter::ReloadHeader() {
+  char text[kRecordSize];
+  if (files_.workingCopy().ReadRecord(0, text))
+    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
 }
 
 // --- what the file commands tell the window -------------------------------------------------------

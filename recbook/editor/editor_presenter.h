@@ -12,6 +12,7 @@
 #include "host.h"
 #include "listing/record_list.h"
 #include "listing/tagging.h"
+#include "search/correction_dialog_view.h"
 #include "search/error_search_presenter.h"
 #include "search/error_search_view.h"
 #include "search/search_texts.h"
@@ -26,7 +27,7 @@ struct EditorStart {
   std::array<int, 4> geoBoxProperties{};  // GeoTxtBox, for the co-ordinate entry boxes
 };
 
-class EditorPresenter : private FileCommandsView, private ErrorSearchView {
+class EditorPresenter : private FileCommandsView, private ErrorSearchView, private CorrectedFileView {
  public:
   EditorPresenter(quorla::Host& host, EditorView& view, EditorStart start);
 
@@ -78,6 +79,12 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   void SetSearchStatus(const std::string& text) override;
   // The record page shows records read-only until the forms exist: it has no first button yet.
   void SetFormFirstButton(const std::string&) override {}
+
+  // CorrectedFileView
+  void SetStatusPart4(const std::string& text) override { SetStatus(4, text); }
+  void ListRebuilt() override;
+  void ReloadHeader() override;
+  void RunCorrection();
 
   // Fills the list from the working copy with the progress bar; false when it was stopped.
   bool BuildList();

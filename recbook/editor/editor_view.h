@@ -2,6 +2,8 @@
 // What the editor's presenter asks of its main window. The Qt window implements it; tests use a
 // recording view. Rows are 0-based rows of the record list.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +15,9 @@
 #include "records/record_builder.h"
 
 namespace recbook {
+
+class CorrectionDialogPresenter;
+class CorrectionDialogView;
 
 enum Page : int { kListPage = 0, kRecordPage = 1, kHeaderPage = 2 };
 
@@ -69,6 +74,10 @@ class EditorView {
                                                       const std::string& todayNote) = 0;
   // The file viewer of Append (mode 1) or Remove (mode 2), modal over the editor.
   virtual void RunFileViewer(const ViewerSetup& setup) = 0;
+  // The dialog of the automatic correction (401), modal over the editor: the window makes its
+  // widgets, gets their presenter from make and runs until the presenter closes the dialog.
+  using CorrectionDialogMaker = std::function<std::unique_ptr<CorrectionDialogPresenter>(CorrectionDialogView&)>;
+  virtual void RunCorrectionDialog(const CorrectionDialogMaker& make) = 0;
 
   virtual void CloseWindow() = 0;
 };

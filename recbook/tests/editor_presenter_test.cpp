@@ -358,3 +358,27 @@ TEST_F(EditorPresenterTest, ErrorSearchRestrictsTheMenusAndItsItemCancelsIt) {
   EXPECT_GT(view_.editMenu.size(), 1u);
   EXPECT_EQ(presenter_.list().Mark(row), ' ');
 }
+
+TEST_F(EditorPresenterTest, AutomaticCorrectionRepairsTheWorkingCopyAndCountsTheRepairs) {
+  // Two of five records carry the class "MO", which the correction makes "ML".
+  const std::string path = dir_.Sample("five.xms", 5);
+  std::string bytes = ReadFile(path);
+  for (const int k : {2, 4}) bytes.replace(k * kRecordSize + 13, 2, "MO");
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  Open(path);
+  presenter_.OnCommand(305);  // sorted: the correction lists the file in file order again
+  presenter_.OnCommand(401);
+  EXPECT_TRUE(view_.correctionClosed);
+  EXPECT_EQ(view_.correctionCount, " 2");
+  EXPECT_EQ(presenter_.files().changes(), 2);
+  EXPECT_EQ(presenter_.list().order(), 300);
+  char record[kRecordSize];
+  ASSERT_TRUE(const_cast<FileCommands&>(presenter_.files()).workingCopy().ReadRecord(2, record));
+  EXPECT_EQ(std::string(record + 13, 2), "ML");
+  EXPECT_EQ(ReadFile(path), bytes) << "the edited file waits for the save";
+  host_.ExpectMessage(
+      "You have made  2  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
+      "Do you want to Save changes into Edited file  ?  ",
+      " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::No);
+  EXPECT_TRUE(presenter_.OnCloseRequest()) << "the repairs are changes: leaving asks first";
+}

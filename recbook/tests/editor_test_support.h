@@ -10,6 +10,7 @@
 
 #include "atomic_file.h"
 #include "editor/editor_view.h"
+#include "search/correction_dialog_presenter.h"
 #include "records/sample_generator.h"
 
 namespace recbook::testing {
@@ -64,8 +65,27 @@ class RecordingEditorView : public EditorView {
     return initial;
   }
   void RunFileViewer(const ViewerSetup& s) override { viewers.push_back(s); }
+  // The correction dialog as a user who presses OK at once, every option ticked.
+  void RunCorrectionDialog(const CorrectionDialogMaker& make) override {
+    struct Dialog : CorrectionDialogView {
+      void EnableButtons(bool) override {}
+      void SetProgressRange(uint64_t) override {}
+      void SetProgress(uint64_t) override {}
+      void SetRepairCount(const std::string& text) override { count = text; }
+      void Pause(int ms) override { paused += ms; }
+      void Close() override { closed = true; }
+      std::string count;
+      int paused = 0;
+      bool closed = false;
+    } dialog;
+    make(dialog)->Ok();
+    correctionCount = dialog.count;
+    correctionClosed = dialog.closed;
+  }
   void CloseWindow() override { ++closed; }
 
+  std::string correctionCount;
+  bool correctionClosed = false;
   std::string title, fileField, information, heading, headerInfo, headerTitle, todayNote;
   std::map<MenuPosition, bool> menus;
   std::map<int, std::string> itemTexts;

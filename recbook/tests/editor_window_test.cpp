@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,8 @@
 #include "editor_test_support.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
+#include "correction/correction_texts.h"
+#include "ui/correction_dialog.h"
 #include "ui/editor_window.h"
 #include "ui/record_list_view.h"
 #include "ui/status_parts.h"
@@ -212,3 +215,16 @@ TEST_F(EditorWindowTest, ExchviewUseFileReturnsThePathAndRemembersTheDirectory) 
 }
 
 }  // namespace
+
+TEST_F(EditorWindowTest, CorrectionDialogOffersTheTenOptionsTicked) {
+  for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
+    ui::CorrectionDialog dialog(nullptr, language);
+    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), 10);
+    for (const QCheckBox* box : boxes) EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
+    EXPECT_EQ(boxes[0]->text().toStdString(), std::string(OptionText(CorrectionOption::kLowFrequency).caption(language)));
+    dialog.SetRepairCount(RepairCountText(7));
+    const std::string file = language == quorla::Language::English ? "correction_dialog_en.png" : "correction_dialog_cs.png";
+    EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
+  }
+}

@@ -21,6 +21,8 @@
 #include "ui/status_parts.h"
 #include "ui/tagged_header_dialog.h"
 #include "ui/viewer_window.h"
+#include "ui/correction_dialog.h"
+#include "search/correction_dialog_presenter.h"
 
 namespace recbook::ui {
 
@@ -249,6 +251,13 @@ std::optional<HeaderValues> EditorWindow::AskTaggedHeader(const std::string& tit
 void EditorWindow::RunFileViewer(const ViewerSetup& setup) {
   ViewerWindow viewer(setup, nullptr, this);
   viewer.Run();
+}
+
+void EditorWindow::RunCorrectionDialog(const CorrectionDialogMaker& make) {
+  CorrectionDialog dialog(this, start_.language);
+  const std::unique_ptr<CorrectionDialogPresenter> presenter = make(dialog);
+  dialog.Bind(*presenter);
+  dialog.exec();
 }
 
 void EditorWindow::CloseWindow() {

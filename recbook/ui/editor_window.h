@@ -70,6 +70,7 @@ class EditorWindow : public QDialog, public EditorView {
   std::optional<HeaderValues> AskTaggedHeader(const std::string& title, const HeaderValues& initial,
                                               const std::string& todayNote) override;
   void RunFileViewer(const ViewerSetup& setup) override;
+  void RunCorrectionDialog(const CorrectionDialogMaker& make) override;
   void CloseWindow() override;
 
  protected:
