@@ -3,11 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "atomic_file.h"
-#include "records/picture_mask.h"
+#include "records/record_builder.h"
 #include "records/record_text.h"
 #include "records/temp_names.h"
 
@@ -33,10 +32,7 @@ bool WriteListed(int fd, const WorkingCopy& copy, std::span<const uint32_t> list
 }  // namespace
 
 std::string SavedHeader(std::string_view workingHeader, uint64_t listCount, std::string_view writingDate) {
-  // The field holds six digits. A longer list saturates at 999999 rather than "******": opening
-  // checks that the field holds digits or blanks, and a true file's records are counted from its size.
-  const std::string count = MaskedItem(static_cast<double>(std::min<uint64_t>(listCount, 999999)), "000000");
-  return FixWidth(FixWidth(workingHeader, 186) + count + FixWidth(writingDate, 8), kRecordSize);
+  return FixWidth(FixWidth(workingHeader, 186) + HeaderCountItem(listCount) + FixWidth(writingDate, 8), kRecordSize);
 }
 
 bool WriteEditedFile(const WorkingCopy& copy, std::string_view header, std::span<const uint32_t> listed,

@@ -4,13 +4,15 @@
 
 #include "editor/file_texts.h"
 #include "editor/help_texts.h"
+#include "editor/path_parts.h"
+#include "editor/progress_step.h"
 #include "editor/tagged_header_check.h"
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
-#include "search/correction_dialog_presenter.h"
-#include "terrain_settings.h"
 #include "listing/tagged_file.h"
 #include "records/record_text.h"
+#include "search/correction_dialog_presenter.h"
+#include "terrain_settings.h"
 
 namespace recbook {
 
@@ -20,18 +22,9 @@ using quorla::Icon;
 
 namespace {
 
-// Records between two progress steps of a long loop: the bar moves and the window answers (Close
-// included) without the loop paying for an event round per record.
-constexpr uint64_t kProgressStep = 4096;
-
 constexpr quorla::BiText kTitle{" Editor of Exchange data files VA-99, MS  ", " Editor ''Exchange data'' souborů VA-99, MS  "};
 constexpr quorla::BiText kRecNo{"Rec No. =", "Rec č. ="};
 constexpr quorla::BiText kNewRecNo{"New Rec No. =", "Nový Rec č. ="};
-
-std::string BareName(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "atomic_file.h"
 #include "editor/edited_file_writer.h"
 #include "editor/file_texts.h"
+#include "editor/path_parts.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
 #include "records/file_conversion.h"
@@ -17,23 +18,6 @@ using quorla::Answer;
 using quorla::Buttons;
 using quorla::Icon;
 namespace texts = file_texts;
-
-namespace {
-
-std::string DirectoryPart(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string BareName(const std::string& path) { return path.substr(DirectoryPart(path).size()); }
-
-// A dialog's initial folder: without its trailing "/", and only when it exists.
-std::string InitialDirectory(const std::string& directory) {
-  if (directory.empty() || !quorla::DirectoryExists(directory)) return {};
-  return directory.size() > 1 && directory.back() == '/' ? directory.substr(0, directory.size() - 1) : directory;
-}
-
-}  // namespace
 
 FileCommands::FileCommands(quorla::Host& host, FileCommandsView& view, quorla::Language language, std::string caption)
     : host_(host), view_(view), language_(language), caption_(std::move(caption)) {}

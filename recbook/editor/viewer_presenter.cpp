@@ -1,6 +1,8 @@
 #include "editor/viewer_presenter.h"
 
 #include "editor/file_texts.h"
+#include "editor/path_parts.h"
+#include "editor/progress_step.h"
 #include "editor/station_transfer.h"
 #include "listing/list_line.h"
 #include "listing/merge_file.h"
@@ -15,13 +17,6 @@ using quorla::Buttons;
 using quorla::Icon;
 
 namespace {
-
-constexpr uint64_t kProgressStep = 4096;
-
-std::string DirectoryPart(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
 
 bool Writes(ViewerMode m) { return m == ViewerMode::Append || m == ViewerMode::Remove; }
 
@@ -95,10 +90,7 @@ void ViewerPresenter::OnOpen() {
     quorla::FileDialogRequest request;
     request.title = setup_.caption + std::string(file_texts::kOpenTitle(l));
     request.filter = std::string(file_texts::kAllFilesFilter(l));
-    const std::string directory = setup_.lastDirectory;
-    if (!directory.empty() && quorla::DirectoryExists(directory))
-      request.directory = directory.size() > 1 && directory.back() == '/' ? directory.substr(0, directory.size() - 1)
-                                                                          : directory;
+    request.directory = InitialDirectory(setup_.lastDirectory);
     request.fileMustExist = true;
     const std::string path = host_.OpenFileName(request);
     if (path.empty()) return;

@@ -1,5 +1,7 @@
 #include "record_builder.h"
 
+#include <algorithm>
+
 #include "item_table.h"
 #include "picture_mask.h"
 #include "record_text.h"
@@ -65,6 +67,10 @@ std::string BuildHeaderText(const HeaderValues& v) {
   t += MaskedItem(LenientNumber(WithoutBlanks(v.recordCount)), "000000");
   t += DateFromDisplay(v.writingDate);
   return t;
+}
+
+std::string HeaderCountItem(uint64_t records) {
+  return MaskedItem(static_cast<double>(std::min<uint64_t>(records, 999999)), "000000");
 }
 
 }  // namespace recbook

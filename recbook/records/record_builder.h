@@ -1,6 +1,7 @@
 #pragma once
 // Building records from entered values (the record and header forms, and every command that
 // rewrites items), concatenating the items in column order with their encodings.
+#include <cstdint>
 #include <string>
 
 #include "station_record.h"
@@ -41,5 +42,10 @@ struct HeaderValues {
 
 // The first 200 characters of the header; the filler is added when a file is written.
 std::string BuildHeaderText(const HeaderValues& v);
+
+// The header's record count (six digits) for a file of that many station records. A larger file
+// says 999999 rather than "******": opening checks that the field holds digits or blanks, and a
+// true file's records are counted from its size.
+std::string HeaderCountItem(uint64_t records);
 
 }  // namespace recbook

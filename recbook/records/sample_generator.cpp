@@ -1,6 +1,5 @@
 #include "sample_generator.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -131,8 +130,7 @@ std::string SampleFile(long long records, uint64_t seed, const quorla::LocalTime
   h.country = "CZE";
   h.person = "Frequency management";
   h.phone = "+420 000 000 000";
-  // Six digits: a larger file says 999999, as a save does; its records are counted from its size.
-  h.recordCount = std::to_string(std::min(records, 999999LL));
+  h.recordCount = HeaderCountItem(static_cast<uint64_t>(records));
   h.writingDate = DateToDisplay(DateItem(today));
   std::string out = FixWidth(BuildHeaderText(h), kRecordSize);
   out.reserve(kRecordSize * static_cast<size_t>(records + 1));
