@@ -14,7 +14,7 @@
 #include "listing/sort_orders.h"
 #include "listing/tagged_file.h"
 #include "records/exchange_file.h"
-#include "records/picture_mask.h"
+#include "records/record_builder.h"
 #include "subcommand_table.h"
 
 namespace vatool {
@@ -125,7 +125,7 @@ int Sort(const Arguments& a, std::ostream&, std::ostream& err) {
   if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
   const recbook::RecordList list = ListOf(bytes, *order);
   std::string result = bytes.substr(0, kRecordSize);
-  result.replace(186, 6, recbook::MaskedItem(static_cast<double>(list.size()), "000000"));
+  result.replace(186, 6, recbook::HeaderCountItem(list.size()));
   result.reserve(bytes.size());
   for (size_t row = 0; row < list.size(); ++row)
     result.append(bytes, static_cast<size_t>(list.RecordNumber(row)) * kRecordSize, kRecordSize);

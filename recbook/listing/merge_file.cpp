@@ -10,7 +10,7 @@
 #include <unordered_set>
 
 #include "atomic_file.h"
-#include "records/picture_mask.h"
+#include "records/record_builder.h"
 #include "records/record_text.h"
 #include "records/temp_names.h"
 
@@ -59,7 +59,7 @@ std::vector<uint32_t> FileOrder(uint32_t n) {
 std::string MergedHeader(std::string_view otherHeader, uint64_t written, const quorla::LocalTime& today) {
   std::string head = FixWidth(otherHeader, 186);
   head[82] = 'M';
-  head += MaskedItem(static_cast<double>(written), "000000");
+  head += HeaderCountItem(written);
   head += DateItem(today);
   return FixWidth(head, kRecordSize);
 }

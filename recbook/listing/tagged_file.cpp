@@ -56,7 +56,7 @@ HeaderValues HeaderValuesOf(const HeaderRecord& h) {
 HeaderValues TaggedFileHeaderValues(const HeaderRecord& edited, size_t count, const quorla::LocalTime& today) {
   HeaderValues v = HeaderValuesOf(edited);
   v.contentsCode.assign(1, 'M');  // (assigning a literal here trips a false -Wrestrict of GCC 12)
-  v.recordCount = std::to_string(count);
+  v.recordCount = HeaderCountItem(count);
   v.writingDate = DateToDisplay(DateItem(today));
   return v;
 }

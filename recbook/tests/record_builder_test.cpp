@@ -93,3 +93,9 @@ TEST(RecordBuilder, HeaderTextIs200Characters) {
   EXPECT_EQ(t.substr(82, 4), "OCZE");
   EXPECT_EQ(t.substr(186, 14), "00001207122026");
 }
+
+TEST(RecordBuilder, HeaderCountsPastSixDigitsStayDigits) {
+  const std::pair<uint64_t, const char*> cases[] = {{0, "000000"}, {12, "000012"}, {999999, "999999"},
+                                                    {1000000, "999999"}, {25000000, "999999"}};
+  for (const auto& [records, item] : cases) EXPECT_EQ(HeaderCountItem(records), item) << records;
+}
