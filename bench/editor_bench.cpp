@@ -4,8 +4,11 @@
 // as it goes; the count of those rounds is reported.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -29,6 +32,14 @@ const std::string& Million() {
     return p;
   }();
   return path;
+}
+
+// Resident memory of this process in bytes.
+double ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  statm >> pages >> resident;
+  return static_cast<double>(resident) * static_cast<double>(::sysconf(_SC_PAGESIZE));
 }
 
 // Answers the open dialog with the file; anything else is not asked while opening.
@@ -150,5 +161,23 @@ void BM_SortList(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SortList)->DenseRange(300, 315)->Unit(benchmark::kMillisecond);
+
+// Memory above the empty window's while the file is open, after sorting in every order (the sort
+// keeps its working memory), as a multiple of the file's size.
+void BM_MemoryWhileOpen(benchmark::State& state) {
+  OpenHost host;
+  NullView view;
+  const double fileBytes = 219.0 * 1000001;
+  for (auto _ : state) {
+    EditorPresenter presenter(host, view, {" Bench:", quorla::Language::English, "", ""});
+    presenter.Start();
+    const double empty = ResidentBytes();
+    presenter.OnCommand(kOpenFile);
+    for (int order = 300; order <= 315; ++order) presenter.OnCommand(order);
+    state.counters["above_empty_vs_file"] = (ResidentBytes() - empty) / fileBytes;
+    presenter.Finish();
+  }
+}
+BENCHMARK(BM_MemoryWhileOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -88,4 +88,41 @@ void BM_ListSort(benchmark::State& state) {
 }
 BENCHMARK(BM_ListSort)->DenseRange(300, 315)->Unit(benchmark::kMillisecond);
 
+
+// Building the list line of a record, over 65,536 generated records: the part of opening a file
+// that grows with its size beside reading it.
+void BM_BuildListLine(benchmark::State& state) {
+  static const std::vector<recbook::StationRecord> records = [] {
+    std::vector<recbook::StationRecord> r;
+    recbook::SampleGenerator gen(11);
+    for (int i = 0; i < 65536; ++i) r.push_back(gen.Next());
+    return r;
+  }();
+  std::vector<char> out(recbook::kListLineSize);
+  uint32_t k = 0;
+  for (auto _ : state) {
+    recbook::BuildListLine(records[k & 65535], k + 1, out.data());
+    benchmark::DoNotOptimize(out.data());
+    ++k;
+  }
+}
+BENCHMARK(BM_BuildListLine);
 }  // namespace
+namespace {
+void BM_AppendRecords(benchmark::State& state) {
+  static const std::string texts = [] {
+    std::string t;
+    recbook::SampleGenerator gen(11);
+    for (int i = 0; i < 4096; ++i) t.append(gen.Next().text());
+    return t;
+  }();
+  recbook::RecordList list;
+  for (auto _ : state) {
+    list.Clear();
+    list.AppendRecords(texts, 1);
+    benchmark::DoNotOptimize(list.RecordNumber(0));
+  }
+  state.SetItemsProcessed(state.iterations() * 4096);
+}
+BENCHMARK(BM_AppendRecords)->UseRealTime();
+}

@@ -82,7 +82,7 @@ recbook::RecordList ListOf(const std::string& bytes, int order) {
   recbook::RecordList list;
   const uint32_t n = Stations(bytes);
   list.Reserve(n);
-  for (uint32_t k = 1; k <= n; ++k) list.Append(RecordOf(bytes, k), k);
+  list.AppendRecords(std::string_view(bytes).substr(kRecordSize, size_t{n} * kRecordSize), 1);
   if (order != recbook::kOriginalOrder) list.Sort(order);
   return list;
 }

@@ -4,6 +4,7 @@
 
 #include "editor/file_texts.h"
 #include "editor/help_texts.h"
+#include "editor/list_loading.h"
 #include "editor/path_parts.h"
 #include "editor/progress_step.h"
 #include "editor/tagged_header_check.h"
@@ -137,21 +138,19 @@ bool EditorPresenter::BuildList() {
   view_.ListReset();
   for (int part = 1; part <= 3; ++part) SetStatus(part, "");
   const uint64_t total = files_.recordCount();
-  list_.Reserve(static_cast<size_t>(total));
   building_ = true;
   stopBuild_ = false;
   SetStatus(0, "");
   view_.ShowProgress(0, total);
   host_.ProcessEvents();
-  files_.workingCopy().ForEachRecord(1, [&](uint64_t k, std::string_view text) {
-    if (k > total) return false;
-    list_.Append(RecordFromText<StationRecord>(text), static_cast<uint32_t>(k));
-    if (k % kProgressStep == 0) {
-      view_.ShowProgress(k, total);
-      host_.ProcessEvents();
-    }
-    return !stopBuild_;
-  });
+  const WorkingCopy& copy = files_.workingCopy();
+  LoadListLines(
+      list_, total, [&](uint64_t first, size_t n, char* out) { return copy.ReadRecords(first, n, out); },
+      [&](uint64_t done) {
+        view_.ShowProgress(done, total);
+        host_.ProcessEvents();
+        return !stopBuild_;
+      });
   building_ = false;
   view_.HideProgress();
   view_.ListReset();

@@ -4,13 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <vector>
-
 namespace recbook {
 namespace {
-
-constexpr uint64_t kBlockRecords = 4096;
 
 bool ReadAll(int fd, char* out, size_t size, uint64_t offset) {
   while (size > 0) {
@@ -50,16 +45,8 @@ bool RecordFile::ReadRecord(uint64_t k, char out[kRecordSize]) const {
   return fd_ >= 0 && k < records_ && ReadAll(fd_, out, kRecordSize, k * kRecordSize);
 }
 
-bool RecordFile::ForEachStation(const std::function<bool(uint64_t, std::string_view)>& visit) const {
-  if (fd_ < 0) return false;
-  std::vector<char> block(kBlockRecords * kRecordSize);
-  for (uint64_t k = 1; k < records_;) {
-    const uint64_t want = std::min(kBlockRecords, records_ - k);
-    if (!ReadAll(fd_, block.data(), static_cast<size_t>(want * kRecordSize), k * kRecordSize)) return false;
-    for (uint64_t i = 0; i < want; ++i, ++k)
-      if (!visit(k, std::string_view(block.data() + i * kRecordSize, kRecordSize))) return true;
-  }
-  return true;
+bool RecordFile::ReadRecords(uint64_t first, size_t n, char* out) const {
+  return fd_ >= 0 && first <= records_ && n <= records_ - first && ReadAll(fd_, out, n * kRecordSize, first * kRecordSize);
 }
 
 }  // namespace recbook

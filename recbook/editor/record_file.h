@@ -2,7 +2,7 @@
 // Read access to the records of a true Exchange data file that is not the working copy (the file
 // viewer's file): record k (0 = header) is bytes 219 x k to 219 x (k + 1) - 1.
 #include <cstdint>
-#include <functional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,9 +28,8 @@ class RecordFile {
   // Whole station records after the header.
   uint64_t StationCount() const { return records_ > 0 ? records_ - 1 : 0; }
   bool ReadRecord(uint64_t k, char out[kRecordSize]) const;
-  // visit(k, record) for the station records 1 to StationCount(), read in big blocks; stops when
-  // visit returns false. False when a read fails.
-  bool ForEachStation(const std::function<bool(uint64_t, std::string_view)>& visit) const;
+  // Records first to first + n - 1 into out; false when one of them is not in the file.
+  bool ReadRecords(uint64_t first, size_t n, char* out) const;
 
  private:
   int fd_ = -1;

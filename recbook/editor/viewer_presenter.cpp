@@ -1,6 +1,7 @@
 #include "editor/viewer_presenter.h"
 
 #include "editor/file_texts.h"
+#include "editor/list_loading.h"
 #include "editor/path_parts.h"
 #include "editor/progress_step.h"
 #include "editor/station_transfer.h"
@@ -113,16 +114,14 @@ bool ViewerPresenter::Load(const std::string& path) {
   if (!fresh.Open(path) || !fresh.ReadRecord(0, header)) return false;
   RecordList lines;
   const uint64_t total = fresh.StationCount();
-  lines.Reserve(static_cast<size_t>(total));
   view_.ShowProgress(0, total);
-  const bool read = fresh.ForEachStation([&](uint64_t k, std::string_view text) {
-    lines.Append(RecordFromText<StationRecord>(text), static_cast<uint32_t>(k));
-    if (k % kProgressStep == 0) {
-      view_.ShowProgress(k, total);
-      host_.ProcessEvents();
-    }
-    return true;
-  });
+  const bool read = LoadListLines(
+      lines, total, [&](uint64_t first, size_t n, char* out) { return fresh.ReadRecords(first, n, out); },
+      [&](uint64_t done) {
+        view_.ShowProgress(done, total);
+        host_.ProcessEvents();
+        return true;
+      });
   view_.HideProgress();
   if (!read) return false;
   records_.Swap(fresh);

@@ -24,7 +24,10 @@ void WriteHashMask(double value, int intPositions, int decimals, char* out) {
     std::memcpy(out, MaskedItem(value, mask).data(), static_cast<size_t>(width));
     return;
   }
-  long long m = std::llround(scaled);
+  // Rounded half away from zero, as llround does, without the library call.
+  uint64_t m = static_cast<uint64_t>(scaled);
+  if (scaled - static_cast<double>(m) >= 0.5) ++m;
+  const bool negative = value < 0 && m != 0;
   std::memset(out, ' ', static_cast<size_t>(width));
   int pos = width - 1;
   for (int d = 0; d < decimals; ++d, --pos) {
@@ -43,7 +46,6 @@ void WriteHashMask(double value, int intPositions, int decimals, char* out) {
     m /= 10;
     ++used;
   } while (m > 0);
-  const bool negative = value < 0 && std::llround(scaled) != 0;
   if (negative) {
     if (pos < 0) {
       std::memset(out, '*', static_cast<size_t>(width));
@@ -51,6 +53,11 @@ void WriteHashMask(double value, int intPositions, int decimals, char* out) {
     }
     out[pos] = '-';
   }
+}
+
+// The last count digits of n, leading zeros included.
+void WriteDigits(uint32_t n, int count, char* out) {
+  for (int i = count - 1; i >= 0; --i, n /= 10) out[i] = static_cast<char>('0' + n % 10);
 }
 
 bool AllDigits(std::string_view s) {
@@ -140,8 +147,8 @@ void WriteSegmentB(const StationRecord& r, char* p) {
   const long key = std::max(FastDateKey(ItemText(r, Item::k2W)), FastDateKey(ItemText(r, Item::k2Z)));
   char digits[8];
   if (key >= 0 && key <= 99999999) {
-    long k = key;
-    for (int i = 7; i >= 0; --i, k /= 10) digits[i] = static_cast<char>('0' + k % 10);
+    WriteDigits(static_cast<uint32_t>(key / 10000), 4, digits);
+    WriteDigits(static_cast<uint32_t>(key % 10000), 4, digits + 4);
   } else {
     std::memcpy(digits, MaskedItem(static_cast<double>(key), "00000000").data(), 8);
   }
@@ -167,8 +174,7 @@ void WriteSegmentC(const StationRecord& r, char* p) {
   if (!IsBlankItem({ref, 3}))
     for (int i = 0; i < 3; ++i)
       if (ref[i] == ' ') ref[i] = '_';
-  for (char& c : ref)
-    if (c == ' ') c = '?';
+  for (char& c : ref) c = c == ' ' ? '?' : c;
   const std::string_view s(ref, sizeof ref);
   Put(p, s.substr(0, 3));
   Put(p, ",");
@@ -214,8 +220,9 @@ void BuildListLine(const StationRecord& record, uint32_t k, char* out) {
   WriteSegmentA(record, out + SegmentOffset(ListView::A, Segment::A));
   WriteSegmentB(record, out + SegmentOffset(ListView::A, Segment::B));
   WriteSegmentC(record, out + SegmentOffset(ListView::A, Segment::C));
-  uint32_t n = k % 10000000u;
-  for (size_t i = kListLineSize; i-- > kNumberOffset; n /= 10) out[i] = static_cast<char>('0' + n % 10);
+  const uint32_t n = k % 10000000u;
+  WriteDigits(n / 10000, 3, out + kNumberOffset);
+  WriteDigits(n % 10000, 4, out + kNumberOffset + 3);
 }
 
 std::string BuildListLine(const StationRecord& record, uint32_t k) {

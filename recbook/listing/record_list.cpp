@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include "listing/list_sort.h"
 
@@ -55,6 +57,32 @@ void RecordList::Append(const StationRecord& record, uint32_t k) {
   const uint32_t slot = NewSlot();
   BuildListLine(record, k, lines_.data() + static_cast<size_t>(slot) * kListLineSize);
   rows_.push_back(slot);
+}
+
+void RecordList::AppendRecords(std::string_view texts, uint32_t firstK) {
+  const size_t count = texts.size() / kRecordSize;
+  const size_t firstSlot = lines_.size() / kListLineSize;
+  lines_.resize(lines_.size() + count * kListLineSize);
+  char* out = lines_.data() + firstSlot * kListLineSize;
+  auto build = [&](size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i)
+      BuildListLine(RecordFromText<StationRecord>(texts.substr(i * kRecordSize, kRecordSize)),
+                    firstK + static_cast<uint32_t>(i), out + i * kListLineSize);
+  };
+  // Building a line costs far more than starting a thread once per few thousand lines.
+  constexpr size_t kWorthSharing = 1024;
+  std::thread helper;
+  size_t mine = count;
+  if (count >= kWorthSharing && std::thread::hardware_concurrency() > 1) {
+    try {
+      helper = std::thread(build, count / 2, count);
+      mine = count / 2;
+    } catch (const std::system_error&) {  // no thread to be had: all on this one
+    }
+  }
+  build(0, mine);
+  if (helper.joinable()) helper.join();
+  for (size_t i = 0; i < count; ++i) rows_.push_back(static_cast<uint32_t>(firstSlot + i));
 }
 
 void RecordList::LineAt(size_t row, char* out) const { ConvertLineView(Stored(row), ListView::A, out, view()); }

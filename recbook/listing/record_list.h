@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "listing/list_line.h"
@@ -26,6 +27,9 @@ class RecordList {
 
   // Appends the line of station record k (tag column blank), as building the list does.
   void Append(const StationRecord& record, uint32_t k);
+  // Appends the lines of consecutive station records, texts holding whole 219-byte records and
+  // the first being record firstK. A big batch is built on two cores.
+  void AppendRecords(std::string_view texts, uint32_t firstK);
 
   size_t size() const { return rows_.size(); }
   bool empty() const { return rows_.empty(); }
@@ -73,7 +77,25 @@ class RecordList {
   char* Stored(size_t row) { return lines_.data() + static_cast<size_t>(rows_[row]) * kListLineSize; }
   uint32_t NewSlot();
 
-  std::vector<char> lines_;     // view-A lines, 151 bytes per slot
+  // Growing the line array leaves the new bytes unset (every slot is written whole before it is
+  // read), so the pages are first touched by whichever core builds their lines.
+  template <class T>
+  struct UnsetOnGrow : std::allocator<T> {
+    template <class U>
+    struct rebind {
+      using other = UnsetOnGrow<U>;
+    };
+    template <class U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+
+  std::vector<char, UnsetOnGrow<char>> lines_;  // view-A lines, 151 bytes per slot
   std::vector<uint32_t> rows_;  // list order: the slot of each row
   std::vector<uint32_t> free_;  // slots of removed lines, reused by Insert
   SortScratch sortScratch_;  // kept between sorts: a million lines need tens of MB

@@ -1,7 +1,8 @@
 #include "record_text.h"
 
-#include <cctype>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "picture_mask.h"
 
@@ -14,8 +15,16 @@ std::string FixWidth(std::string_view text, size_t width) {
 }
 
 bool IsBlankItem(std::string_view text) {
-  for (char c : text)
-    if (c != ' ') return false;
+  // Eight characters at a time: the list tests several items of every record.
+  constexpr uint64_t kBlanks = 0x2020202020202020ull;
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    if (word != kBlanks) return false;
+  }
+  for (; i < text.size(); ++i)
+    if (text[i] != ' ') return false;
   return true;
 }
 
@@ -23,9 +32,9 @@ std::optional<double> FrequencyMHz(std::string_view item12) {
   const std::string_view number = item12.substr(0, 11);
   if (IsBlankItem(number)) return std::nullopt;
   const double v = LenientNumber(number);
-  const char unit = item12.size() > 11 ? static_cast<char>(std::toupper(static_cast<unsigned char>(item12[11]))) : 'M';
-  if (unit == 'K') return v / 1000.0;
-  if (unit == 'G') return v * 1000.0;
+  const char unit = item12.size() > 11 ? item12[11] : 'M';
+  if (unit == 'K' || unit == 'k') return v / 1000.0;
+  if (unit == 'G' || unit == 'g') return v * 1000.0;
   return v;
 }
 

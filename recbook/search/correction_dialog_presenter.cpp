@@ -2,6 +2,7 @@
 
 #include "correction/correction_texts.h"
 #include "editor/file_texts.h"
+#include "editor/list_loading.h"
 #include "listing/tagging.h"
 
 namespace recbook {
@@ -60,12 +61,10 @@ void CorrectionDialogPresenter::ReloadEditor(uint64_t records, uint64_t repairs)
   // The list in file order, as after Open: tags and error marks are gone with the old lines.
   RecordList& list = target_.list;
   list.Clear();
-  list.Reserve(static_cast<size_t>(records));
-  target_.files.workingCopy().ForEachRecord(1, [&](uint64_t k, std::string_view text) {
-    if (k > records) return false;
-    list.Append(RecordFromText<StationRecord>(text), static_cast<uint32_t>(k));
-    return true;
-  });
+  const WorkingCopy& copy = target_.files.workingCopy();
+  LoadListLines(
+      list, records, [&](uint64_t first, size_t n, char* out) { return copy.ReadRecords(first, n, out); },
+      [](uint64_t) { return true; });
   target_.search.End();
 
   target_.window.SetStatusPart4(std::string(file_texts::kStartingData(language_)) +

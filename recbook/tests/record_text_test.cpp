@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "records/item_table.h"
 #include "records/record_text.h"
 
@@ -38,6 +40,19 @@ TEST(RecordText, LenientNumbers) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_DOUBLE_EQ(LenientNumber(c.text), c.value);
+  }
+}
+
+// Item texts read as the nearest double, as strtod reads them: a frequency or a height on the
+// edge of a mask's rounding then shows as its digits say.
+TEST(RecordText, LenientNumbersAreCorrectlyRounded) {
+  for (const char* text : {"0.3", "-0.1", "145.5375", "00123.45678", "0.00005", "9999.99995", "1234567890.12345",
+                           "0.0000000000000000000007", "123456789012345678901234.5"}) {
+    SCOPED_TRACE(text);
+    if (std::string_view(text).size() > 22)
+      EXPECT_DOUBLE_EQ(LenientNumber(text), std::strtod(text, nullptr));
+    else
+      EXPECT_EQ(LenientNumber(text), std::strtod(text, nullptr));
   }
 }
 
