@@ -47,7 +47,7 @@ const std::array<MenuDefinition, kMenuCount>& MenuBar() {
       {MenuPosition::Edit, {" &Edit  ", " &Editace  "}, {}},
       {MenuPosition::Sort, {" &Sort  ", " &Třídění  "}, {}},
       {MenuPosition::Corrections, {" &Corrections  ", " &Opravy  "}, kCorrectionItems},
-      {MenuPosition::Utilities, {" &Utilities  ", " &Nástroje  "}, kUtilityItems},
+      {MenuPosition::Utilities, {" &Utilities  ", " &Utility  "}, kUtilityItems},
       {MenuPosition::Help, {" &Help  ", " &Nápověda  "}, kHelpItems},
   }};
   return bar;

@@ -95,7 +95,7 @@ constexpr BiText kControl{
     "       Připojit / Vymazat / Odstranit označené rekordy, Přejmenovat nebo\r\n"
     "       Vymazat Editovaný soubor.\r\n"
     "Třídění:  původní pořadí a patnáct třídění seznamu.\r\n"
-    "Opravy, Nástroje:  oprava chyb a nastavení.\r\n\r\n"
+    "Opravy, Utility:  oprava chyb a nastavení.\r\n\r\n"
     "Myš:  klik do prvního sloupce seznamu označí nebo odznačí vybrané rekordy;\r\n"
     "Shift a Ctrl vybírají více rekordů; dvojklik ukáže rekord; pravé tlačítko\r\n"
     "otevře menu Editace.\r\n"
