@@ -1,59 +1,15 @@
 #include "listing/list_line.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
+#include "listing/masked_number.h"
 #include "records/item_table.h"
 #include "records/picture_mask.h"
 #include "records/record_text.h"
 
 namespace recbook {
 namespace {
-
-// Writes value under a mask of intPositions "#" positions and, when decimals > 0, a point and
-// that many "#" decimals: the same text as MaskedItem, computed without allocating. Values that
-// MaskedItem would fill with "*" (too wide, no room for the sign) get the "*" fill too.
-void WriteHashMask(double value, int intPositions, int decimals, char* out) {
-  const int width = intPositions + (decimals > 0 ? decimals + 1 : 0);
-  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
-  const double scaled = std::fabs(value) * kScale[decimals];
-  if (!std::isfinite(scaled) || scaled > 1e15) {
-    std::string mask(static_cast<size_t>(intPositions), '#');
-    if (decimals > 0) mask += '.' + std::string(static_cast<size_t>(decimals), '#');
-    std::memcpy(out, MaskedItem(value, mask).data(), static_cast<size_t>(width));
-    return;
-  }
-  // Rounded half away from zero, as llround does, without the library call.
-  uint64_t m = static_cast<uint64_t>(scaled);
-  if (scaled - static_cast<double>(m) >= 0.5) ++m;
-  const bool negative = value < 0 && m != 0;
-  std::memset(out, ' ', static_cast<size_t>(width));
-  int pos = width - 1;
-  for (int d = 0; d < decimals; ++d, --pos) {
-    out[pos] = static_cast<char>('0' + m % 10);
-    m /= 10;
-  }
-  if (decimals > 0) out[pos--] = '.';
-  // The integer part has at least the digit 0.
-  int used = 0;
-  do {
-    if (used == intPositions) {
-      std::memset(out, '*', static_cast<size_t>(width));
-      return;
-    }
-    out[pos--] = static_cast<char>('0' + m % 10);
-    m /= 10;
-    ++used;
-  } while (m > 0);
-  if (negative) {
-    if (pos < 0) {
-      std::memset(out, '*', static_cast<size_t>(width));
-      return;
-    }
-    out[pos] = '-';
-  }
-}
 
 // The last count digits of n, leading zeros included.
 void WriteDigits(uint32_t n, int count, char* out) {
@@ -84,12 +40,15 @@ void Blanks(char*& p, size_t n) {
   p += n;
 }
 
+// A frequency item in MHz; kHz and GHz items go through their value.
 void WriteFrequency(std::string_view item, char*& p) {
-  const auto mhz = FrequencyMHz(item);
-  if (mhz)
-    WriteHashMask(*mhz, 5, 4, p);
-  else
+  const char unit = item.size() > 11 ? item[11] : 'M';
+  if (IsBlankItem(item.substr(0, 11)))
     std::memset(p, ' ', 10);
+  else if (unit == 'K' || unit == 'k' || unit == 'G' || unit == 'g')
+    WriteMaskedValue(*FrequencyMHz(item), 5, 4, p);
+  else
+    WriteMaskedNumber(item.substr(0, 11), 5, 4, p);
   p += 10;
 }
 
@@ -99,7 +58,7 @@ void WriteNumberOrBlank(std::string_view item, int intPositions, int decimals, c
   if (IsBlankItem(item))
     std::memset(p, ' ', width);
   else
-    WriteHashMask(LenientNumber(item), intPositions, decimals, p);
+    WriteMaskedNumber(item, intPositions, decimals, p);
   p += width;
 }
 

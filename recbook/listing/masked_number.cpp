@@ -1,0 +1,119 @@
+#include "listing/masked_number.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "lenient_number.h"
+#include "records/picture_mask.h"
+
+namespace recbook {
+namespace {
+
+constexpr uint64_t kPow10[] = {1,
+                               10,
+                               100,
+                               1000,
+                               10000,
+                               100000,
+                               1000000,
+                               10000000,
+                               100000000,
+                               1000000000,
+                               10000000000,
+                               100000000000,
+                               1000000000000,
+                               10000000000000,
+                               100000000000000,
+                               1000000000000000};
+
+int Width(int intPositions, int decimals) { return intPositions + (decimals > 0 ? decimals + 1 : 0); }
+
+// m (the value times 10^decimals, rounded) under the mask.
+void WriteScaled(uint64_t m, bool negative, int intPositions, int decimals, char* out) {
+  const int width = Width(intPositions, decimals);
+  std::memset(out, ' ', static_cast<size_t>(width));
+  int pos = width - 1;
+  for (int d = 0; d < decimals; ++d, --pos, m /= 10) out[pos] = static_cast<char>('0' + m % 10);
+  if (decimals > 0) out[pos--] = '.';
+  // The integer part has at least the digit 0.
+  int used = 0;
+  do {
+    if (used == intPositions) {
+      std::memset(out, '*', static_cast<size_t>(width));
+      return;
+    }
+    out[pos--] = static_cast<char>('0' + m % 10);
+    m /= 10;
+    ++used;
+  } while (m > 0);
+  if (negative) {
+    if (pos < 0) {
+      std::memset(out, '*', static_cast<size_t>(width));
+      return;
+    }
+    out[pos] = '-';
+  }
+}
+
+struct Scaled {
+  uint64_t m;
+  bool negative;
+};
+
+// The item's value times 10^decimals rounded half away from zero, from its decimal digits. The
+// double path rounds the same wherever the digits are not an exact half and at most 15 of them
+// are read: its error is then smaller than the distance to the half. Nothing for the other texts.
+std::optional<Scaled> ScaledFromDigits(std::string_view item, int decimals) {
+  const char* p = item.data();
+  const char* const end = p + item.size();
+  while (p != end && (*p == ' ' || *p == '\t' || *p == '\n')) ++p;
+  bool minus = false;
+  if (p != end && (*p == '+' || *p == '-')) minus = *p++ == '-';
+  uint64_t mantissa = 0;
+  int digits = 0, fraction = 0;
+  for (; p != end && *p >= '0' && *p <= '9'; ++p, ++digits) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  if (p != end && *p == '.')
+    for (++p; p != end && *p >= '0' && *p <= '9'; ++p, ++digits, ++fraction)
+      mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  // At most 15 digits, and a scaled value under 10^14.
+  if (digits > 15 || digits - fraction + decimals > 14) return std::nullopt;
+  uint64_t m;
+  if (fraction <= decimals) {
+    m = mantissa * kPow10[decimals - fraction];
+  } else {
+    const uint64_t unit = kPow10[fraction - decimals];
+    const uint64_t rest = mantissa % unit;
+    if (rest * 2 == unit) return std::nullopt;
+    m = mantissa / unit + (rest * 2 > unit ? 1 : 0);
+  }
+  return Scaled{m, minus && m != 0};
+}
+
+}  // namespace
+
+void WriteMaskedValue(double value, int intPositions, int decimals, char* out) {
+  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
+  const double scaled = std::fabs(value) * kScale[decimals];
+  if (!std::isfinite(scaled) || scaled > 1e15) {
+    std::string mask(static_cast<size_t>(intPositions), '#');
+    if (decimals > 0) mask += '.' + std::string(static_cast<size_t>(decimals), '#');
+    std::memcpy(out, MaskedItem(value, mask).data(), static_cast<size_t>(Width(intPositions, decimals)));
+    return;
+  }
+  // Rounded half away from zero, as std::round does, without the library call.
+  uint64_t m = static_cast<uint64_t>(scaled);
+  if (scaled - static_cast<double>(m) >= 0.5) ++m;
+  WriteScaled(m, value < 0 && m != 0, intPositions, decimals, out);
+}
+
+void WriteMaskedNumber(std::string_view item, int intPositions, int decimals, char* out) {
+  if (const auto s = ScaledFromDigits(item, decimals))
+    WriteScaled(s->m, s->negative, intPositions, decimals, out);
+  else
+    WriteMaskedValue(quorla::LenientNumber(item), intPositions, decimals, out);
+}
+
+}  // namespace recbook
