@@ -1,6 +1,5 @@
 #include "listing/masked_number.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -63,9 +62,9 @@ struct Scaled {
   bool negative;
 };
 
-// The item's value times 10^decimals rounded half away from zero, from its decimal digits. The
-// double path rounds the same wherever the digits are not an exact half and at most 15 of them
-// are read: its error is then smaller than the distance to the half. Nothing for the other texts.
+// The item's value times 10^decimals rounded half away from zero, from its decimal digits: the
+// digits MaskedItem shows of the lenient value, which it rounds from the 15 significant digits
+// that a double keeps of a text. Nothing for texts of more than 15 digits or too big a value.
 std::optional<Scaled> ScaledFromDigits(std::string_view item, int decimals) {
   const char* p = item.data();
   const char* const end = p + item.size();
@@ -85,9 +84,7 @@ std::optional<Scaled> ScaledFromDigits(std::string_view item, int decimals) {
     m = mantissa * kPow10[decimals - fraction];
   } else {
     const uint64_t unit = kPow10[fraction - decimals];
-    const uint64_t rest = mantissa % unit;
-    if (rest * 2 == unit) return std::nullopt;
-    m = mantissa / unit + (rest * 2 > unit ? 1 : 0);
+    m = mantissa / unit + (mantissa % unit * 2 >= unit ? 1 : 0);
   }
   return Scaled{m, minus && m != 0};
 }
@@ -95,18 +92,9 @@ std::optional<Scaled> ScaledFromDigits(std::string_view item, int decimals) {
 }  // namespace
 
 void WriteMaskedValue(double value, int intPositions, int decimals, char* out) {
-  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000};
-  const double scaled = std::fabs(value) * kScale[decimals];
-  if (!std::isfinite(scaled) || scaled > 1e15) {
-    std::string mask(static_cast<size_t>(intPositions), '#');
-    if (decimals > 0) mask += '.' + std::string(static_cast<size_t>(decimals), '#');
-    std::memcpy(out, MaskedItem(value, mask).data(), static_cast<size_t>(Width(intPositions, decimals)));
-    return;
-  }
-  // Rounded half away from zero, as std::round does, without the library call.
-  uint64_t m = static_cast<uint64_t>(scaled);
-  if (scaled - static_cast<double>(m) >= 0.5) ++m;
-  WriteScaled(m, value < 0 && m != 0, intPositions, decimals, out);
+  std::string mask(static_cast<size_t>(intPositions), '#');
+  if (decimals > 0) mask += '.' + std::string(static_cast<size_t>(decimals), '#');
+  std::memcpy(out, MaskedItem(value, mask).data(), mask.size());
 }
 
 void WriteMaskedNumber(std::string_view item, int intPositions, int decimals, char* out) {

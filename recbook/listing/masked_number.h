@@ -10,8 +10,7 @@ namespace recbook {
 void WriteMaskedValue(double value, int intPositions, int decimals, char* out);
 
 // The item text read as LenientNumber reads it, under the mask: the same characters as
-// WriteMaskedValue(LenientNumber(item), ...), taken from the item's decimal digits where the
-// digits alone decide them.
+// WriteMaskedValue(LenientNumber(item), ...), taken straight from the item's decimal digits.
 void WriteMaskedNumber(std::string_view item, int intPositions, int decimals, char* out);
 
 }  // namespace recbook

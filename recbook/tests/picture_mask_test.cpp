@@ -23,6 +23,12 @@ TEST(PictureMask, WritesEachMaskAtItsWidth) {
       {42, "000000", "000042"},
       {3, "####", "   3"},
       {99999.999994, "#####.#####", "99999.99999"},
+      // Halves in the decimal digits, just below them as doubles, round as the digits say.
+      {0.00015, "#.####", "0.0002"},
+      {1.005, "#.##", "1.01"},
+      {567.01785, "###.####", "567.0179"},
+      {0.15 / 1000, "#####.####", "    0.0002"},
+      {0.3 - 0.1, "#.#", "0.2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.mask) + " " + std::to_string(c.value));

@@ -37,6 +37,8 @@ TEST(MaskedNumber, EdgesOfRoundingWidthAndSign) {
       {"  145.53750", 5, 4, "  145.5375"},  // trailing zero dropped
       {"  145.53751", 5, 4, "  145.5375"},
       {"  145.53759", 5, 4, "  145.5376"},
+      {"  0.00015", 5, 4, "    0.0002"},  // a half in its digits, below a half as a double
+      {"  567.01785", 5, 4, "  567.0179"},
       {"99999.99996", 5, 4, "**********"},  // rounds up past the integer positions
       {"  -10.0", 4, 1, " -10.0"},
       {"-9999.9", 4, 1, "******"},  // no room for the sign
