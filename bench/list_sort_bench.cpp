@@ -88,7 +88,6 @@ void BM_ListSort(benchmark::State& state) {
 }
 BENCHMARK(BM_ListSort)->DenseRange(300, 315)->Unit(benchmark::kMillisecond);
 
-
 // Building the list line of a record, over 65,536 generated records: the part of opening a file
 // that grows with its size beside reading it.
 void BM_BuildListLine(benchmark::State& state) {
@@ -107,8 +106,8 @@ void BM_BuildListLine(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BuildListLine);
-}  // namespace
-namespace {
+
+// A batch of 4,096 lines as opening a file appends them, on both cores.
 void BM_AppendRecords(benchmark::State& state) {
   static const std::string texts = [] {
     std::string t;
@@ -125,4 +124,5 @@ void BM_AppendRecords(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 4096);
 }
 BENCHMARK(BM_AppendRecords)->UseRealTime();
-}
+
+}  // namespace

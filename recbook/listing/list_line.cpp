@@ -42,10 +42,9 @@ void Blanks(char*& p, size_t n) {
 
 // A frequency item in MHz; kHz and GHz items go through their value.
 void WriteFrequency(std::string_view item, char*& p) {
-  const char unit = item.size() > 11 ? item[11] : 'M';
   if (IsBlankItem(item.substr(0, 11)))
     std::memset(p, ' ', 10);
-  else if (unit == 'K' || unit == 'k' || unit == 'G' || unit == 'g')
+  else if (FrequencyUnit(item) != 'M')
     WriteMaskedValue(*FrequencyMHz(item), 5, 4, p);
   else
     WriteMaskedNumber(item.substr(0, 11), 5, 4, p);
@@ -106,8 +105,7 @@ void WriteSegmentB(const StationRecord& r, char* p) {
   const long key = std::max(FastDateKey(ItemText(r, Item::k2W)), FastDateKey(ItemText(r, Item::k2Z)));
   char digits[8];
   if (key >= 0 && key <= 99999999) {
-    WriteDigits(static_cast<uint32_t>(key / 10000), 4, digits);
-    WriteDigits(static_cast<uint32_t>(key % 10000), 4, digits + 4);
+    WriteDigits(static_cast<uint32_t>(key), 8, digits);
   } else {
     std::memcpy(digits, MaskedItem(static_cast<double>(key), "00000000").data(), 8);
   }
@@ -179,9 +177,7 @@ void BuildListLine(const StationRecord& record, uint32_t k, char* out) {
   WriteSegmentA(record, out + SegmentOffset(ListView::A, Segment::A));
   WriteSegmentB(record, out + SegmentOffset(ListView::A, Segment::B));
   WriteSegmentC(record, out + SegmentOffset(ListView::A, Segment::C));
-  const uint32_t n = k % 10000000u;
-  WriteDigits(n / 10000, 3, out + kNumberOffset);
-  WriteDigits(n % 10000, 4, out + kNumberOffset + 3);
+  WriteDigits(k % 10000000u, 7, out + kNumberOffset);
 }
 
 std::string BuildListLine(const StationRecord& record, uint32_t k) {

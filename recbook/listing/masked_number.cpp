@@ -66,27 +66,17 @@ struct Scaled {
 // digits MaskedItem shows of the lenient value, which it rounds from the 15 significant digits
 // that a double keeps of a text. Nothing for texts of more than 15 digits or too big a value.
 std::optional<Scaled> ScaledFromDigits(std::string_view item, int decimals) {
-  const char* p = item.data();
-  const char* const end = p + item.size();
-  while (p != end && (*p == ' ' || *p == '\t' || *p == '\n')) ++p;
-  bool minus = false;
-  if (p != end && (*p == '+' || *p == '-')) minus = *p++ == '-';
-  uint64_t mantissa = 0;
-  int digits = 0, fraction = 0;
-  for (; p != end && *p >= '0' && *p <= '9'; ++p, ++digits) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-  if (p != end && *p == '.')
-    for (++p; p != end && *p >= '0' && *p <= '9'; ++p, ++digits, ++fraction)
-      mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  const quorla::LenientDigits d = quorla::ReadLenientDigits(item);
   // At most 15 digits, and a scaled value under 10^14.
-  if (digits > 15 || digits - fraction + decimals > 14) return std::nullopt;
+  if (d.digits > 15 || d.digits - d.decimals + decimals > 14) return std::nullopt;
   uint64_t m;
-  if (fraction <= decimals) {
-    m = mantissa * kPow10[decimals - fraction];
+  if (d.decimals <= decimals) {
+    m = d.mantissa * kPow10[decimals - d.decimals];
   } else {
-    const uint64_t unit = kPow10[fraction - decimals];
-    m = mantissa / unit + (mantissa % unit * 2 >= unit ? 1 : 0);
+    const uint64_t unit = kPow10[d.decimals - decimals];
+    m = d.mantissa / unit + (d.mantissa % unit * 2 >= unit ? 1 : 0);
   }
-  return Scaled{m, minus && m != 0};
+  return Scaled{m, d.negative && m != 0};
 }
 
 }  // namespace

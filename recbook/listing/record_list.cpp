@@ -73,7 +73,9 @@ void RecordList::AppendRecords(std::string_view texts, uint32_t firstK) {
   constexpr size_t kWorthSharing = 1024;
   std::thread helper;
   size_t mine = count;
-  if (count >= kWorthSharing && std::thread::hardware_concurrency() > 1) {
+  // Asked once: the answer comes from a system file.
+  static const bool twoCores = std::thread::hardware_concurrency() > 1;
+  if (count >= kWorthSharing && twoCores) {
     try {
       helper = std::thread(build, count / 2, count);
       mine = count / 2;

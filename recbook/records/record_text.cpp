@@ -32,10 +32,17 @@ std::optional<double> FrequencyMHz(std::string_view item12) {
   const std::string_view number = item12.substr(0, 11);
   if (IsBlankItem(number)) return std::nullopt;
   const double v = LenientNumber(number);
-  const char unit = item12.size() > 11 ? item12[11] : 'M';
-  if (unit == 'K' || unit == 'k') return v / 1000.0;
-  if (unit == 'G' || unit == 'g') return v * 1000.0;
+  const char unit = FrequencyUnit(item12);
+  if (unit == 'K') return v / 1000.0;
+  if (unit == 'G') return v * 1000.0;
   return v;
+}
+
+char FrequencyUnit(std::string_view item12) {
+  const char unit = item12.size() > 11 ? item12[11] : 'M';
+  if (unit == 'K' || unit == 'k') return 'K';
+  if (unit == 'G' || unit == 'g') return 'G';
+  return 'M';
 }
 
 std::string FrequencyItem(std::string_view text) {

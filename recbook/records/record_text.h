@@ -23,6 +23,8 @@ using quorla::WithoutBlanks;
 // [1A] / [1Y]: the frequency in MHz ("K" kHz, "G" GHz, any other letter MHz), nullopt when
 // characters 1 to 11 are blank.
 std::optional<double> FrequencyMHz(std::string_view item12);
+// The unit letter of [1A] / [1Y] as FrequencyMHz takes it: 'K', 'G', or 'M' for any other.
+char FrequencyUnit(std::string_view item12);
 // From the user's text (blanks removed): 11 blanks + "M" when empty, else "#####.#####" + "M".
 std::string FrequencyItem(std::string_view text);
 
