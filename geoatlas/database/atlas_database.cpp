@@ -7,11 +7,9 @@
 namespace quorla::geoatlas {
 namespace {
 
-constexpr size_t kMaxFileBytes = 256u << 20;
-
 InputStatus ReadWhole(const std::string& path, std::vector<uint8_t>& bytes) {
   std::string text;
-  const InputStatus status = ReadInputFile(path, kMaxFileBytes, text);
+  const InputStatus status = ReadInputFile(path, kMaxWorldFileBytes, text);
   bytes.assign(text.begin(), text.end());
   return status;
 }

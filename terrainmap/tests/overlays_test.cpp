@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "overlays/border_lines.h"
+#include "testing/input_kinds.h"
 #include "overlays/road_file.h"
 #include "overlays/town_file.h"
 
@@ -341,6 +342,20 @@ TEST_F(OverlayFiles, TownFileOnDisk) {
   EXPECT_EQ(towns[0].name, "Praha");
   EXPECT_EQ(ReadTownFile((dir_ / "missing.bdt").string(), 10, towns), quorla::InputStatus::Missing);
   EXPECT_TRUE(towns.empty());
+}
+
+// Each kind of path through the three overlay readers: its status, nothing read, no hang.
+TEST(OverlayPaths, ThoseThatAreNotOverlayFilesSayWhy) {
+  quorla::InputKindFiles files(kMaxOverlayFileBytes);
+  for (const quorla::InputKindCase& c : files.Cases()) {
+    SCOPED_TRACE(c.kind);
+    std::vector<Polyline> borders{{{1, 1}}}, roads{{{1, 1}}};
+    std::vector<TownName> towns{{1, 1, "x"}};
+    EXPECT_EQ(ReadBorderLineFile(c.path, borders), c.expected);
+    EXPECT_EQ(ReadRoadFile(c.path, kMap, roads), c.expected);
+    EXPECT_EQ(ReadTownFile(c.path, 10, towns), c.expected);
+    EXPECT_TRUE(borders.empty() && roads.empty() && towns.empty());
+  }
 }
 
 }  // namespace
