@@ -21,8 +21,8 @@
 namespace recbook::ui {
 
 ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* parent) : QDialog(parent), host_(this) {
-  setFont(DialogFont());
-  const DialogUnits du(font());
+  setFont(quorla::ui::DialogFont());
+  const quorla::ui::DialogUnits du(font());
   presenter_ = std::make_unique<ViewerPresenter>(host_, *this, setup, transfer);
   auto* column = new QVBoxLayout(this);
 
@@ -61,7 +61,7 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   auto* listPage = new QWidget;
   auto* listColumn = new QVBoxLayout(listPage);
   heading_ = new QLabel;
-  heading_->setFont(ListFont());
+  heading_->setFont(quorla::ui::ListFont());
   StyleStaticLabel(*heading_);
   list_ = new RecordListView;
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
