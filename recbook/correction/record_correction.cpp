@@ -223,8 +223,11 @@ void BandwidthFormat(Editor& e) {
   const size_t used = NumberLength(b);
   if (used < 4 && (b[used] == 'K' || b[used] == 'M')) return;
   // Written as in the aligned case: 16 gives 16K0 and 8 gives 8K00 (the number's text followed by
-  // "K00", cut to four), and a number with decimals also gets a valid code (7.5 gives 7K50).
-  const std::string code = BandwidthCode(LenientNumber(b));
+  // "K00", cut to four), and a number with decimals also gets a valid code (7.5 gives 7K50). A
+  // whole number of three digits has no "00.0" form but the same rule gives its code: 125K.
+  const double v = LenientNumber(b);
+  std::string code = BandwidthCode(v);
+  if (code.size() > 4 && v < 1000 && v == std::floor(v)) code = std::to_string(static_cast<long>(v)) + 'K';
   if (code.size() > 4) return;
   e.Set(Item::k7A, code + old.substr(used));
 }

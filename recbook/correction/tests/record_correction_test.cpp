@@ -163,6 +163,8 @@ const Case kCases[] = {
     {"O8 leading blank before a bare number", false, {{Item::k7A, " 16F3E"}}, {{Item::k7A, "16K0F3E"}}, 1},
     {"O8 signed number stays", false, {{Item::k7A, "-0F3E"}}, {}, 0},
     {"O8 100 kHz or more stays", false, {{Item::k7A, "100KF3E"}}, {}, 0},
+    {"O8 bare number of three digits", false, {{Item::k7A, "125F3E"}}, {{Item::k7A, "125KF3E"}}, 1},
+    {"O8 bare number of three digits, nine characters", false, {{Item::k7A, "250F3EJNN"}}, {{Item::k7A, "250KF3EJN"}}, 1},
     {"O8 number with its unit letter, misaligned, stays", false, {{Item::k7A, "16K0 F3E"}}, {}, 0},
     // O9.
     {"O9 short code", false, {{Item::k9XH, "45EA"}}, {{Item::k9XH, "045EA00"}}, 1},
