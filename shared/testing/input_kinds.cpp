@@ -35,6 +35,8 @@ InputKindFiles::InputKindFiles(unsigned long long maxBytes, const std::string& e
   ::mkfifo(at("fifo").c_str(), 0600);
   cases_.push_back({"fifo", at("fifo"), InputStatus::NotRegular});
   cases_.push_back({"device", "/dev/zero", InputStatus::NotRegular});
+  ::symlink("/dev/zero", at("link-to-device").c_str());
+  cases_.push_back({"link to a device", at("link-to-device"), InputStatus::NotRegular});
   if (::geteuid() != 0) {
     MakeFile(at("unreadable"), 10, 0000);
     cases_.push_back({"unreadable", at("unreadable"), InputStatus::Unreadable});

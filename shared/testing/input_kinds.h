@@ -10,7 +10,7 @@
 namespace quorla {
 
 struct InputKindCase {
-  std::string kind;      // "missing", "directory", "fifo", "device", "unreadable", "oversize", "empty"
+  std::string kind;      // "missing", "directory", "fifo", "device", "unreadable", "oversize", "empty", ...
   std::string path;
   InputStatus expected;  // Ok for the empty file: whether that is malformed is the reader's to say
 };

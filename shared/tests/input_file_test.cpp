@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -57,15 +58,18 @@ TEST(InputKinds, EveryReaderGivesEachKindItsStatus) {
 TEST(InputKinds, RefusedSettingsFileIsNotWrittenOver) {
   InputKindFiles files(IniFile::kMaxFileBytes);
   for (const InputKindCase& c : files.Cases()) {
+    // The device itself is left out: a failure here would replace /dev/zero.
     if (c.expected == InputStatus::Ok || c.expected == InputStatus::Missing || c.kind == "device") continue;
     SCOPED_TRACE(c.kind);
-    const auto before = std::filesystem::status(c.path).type();
+    const auto before = std::filesystem::symlink_status(c.path).type();
     SettingsStore store(c.path);
     EXPECT_FALSE(store.SetText("Software\\Quorla", "DtmHcm", "/data/dtm"));
     EXPECT_FALSE(store.CreateOrOpenKey("Software\\Quorla"));
     EXPECT_FALSE(WriteProfileString(c.path, "ORBIS", "ORBIS_DataFileDir", "/x"));
-    EXPECT_EQ(std::filesystem::status(c.path).type(), before);
-    if (c.kind == "oversize") EXPECT_EQ(std::filesystem::file_size(c.path), IniFile::kMaxFileBytes + 1);
+    EXPECT_EQ(std::filesystem::symlink_status(c.path).type(), before);
+    if (c.kind == "oversize") {
+      EXPECT_EQ(std::filesystem::file_size(c.path), IniFile::kMaxFileBytes + 1);
+    }
   }
 }
 
@@ -116,18 +120,19 @@ TEST(IniFile, ManyKeysReadInLinearTime) {
   for (int i = 0; i < 80000; ++i) text += "K" + std::to_string(i) + "=1\n";
   ASSERT_LT(text.size(), IniFile::kMaxFileBytes);
   ASSERT_TRUE(WriteFileAtomically(path, text));
-  auto start = std::chrono::steady_clock::now();
+  // Processor time of this process, which the other load of a shared machine does not distort.
+  std::clock_t start = std::clock();
   const auto value = SettingsStore(path).QueryText("software\\quorla", "k79999");
-  const double loadSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double loadSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(value.value_or("-"), "1");
 
   text.clear();
   for (int i = 0; i < 80000; ++i) text += "[K" + std::to_string(i) + "]\nValue=" + std::to_string(i) + "\n";
-  start = std::chrono::steady_clock::now();
+  start = std::clock();
   const IniFile ini = IniFile::Parse(text, IniFile::Values::Exact);
-  const double parseSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double parseSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(ini.Get("k79999", "VALUE").value_or("-"), "79999");
-  std::printf("80000 keys: %.3f s through the store, 80000 sections parsed in %.3f s\n", loadSeconds, parseSeconds);
+  std::printf("80000 keys: %.3f s through the store, 80000 sections parsed in %.3f s (processor time)\n", loadSeconds, parseSeconds);
   EXPECT_LT(loadSeconds + parseSeconds, 2.0);
 }
 
