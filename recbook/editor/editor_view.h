@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "editor/editor_menus.h"
-#include "editor/record_pages.h"
-#include "editor/viewer_setup.h"
+#include "session/record_pages.h"
+#include "viewer/viewer_setup.h"
 #include "records/record_builder.h"
 
 namespace recbook {

@@ -1,17 +1,13 @@
 #pragma once
 // A recording editor view and a scratch folder for the presenter tests.
-#include <unistd.h>
-
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "atomic_file.h"
+#include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
-#include "search/correction_dialog_presenter.h"
-#include "records/sample_generator.h"
+#include "tests/scratch_folder.h"
 
 namespace recbook::testing {
 
@@ -104,24 +100,6 @@ class RecordingEditorView : public EditorView {
   std::optional<HeaderValues> askedHeader;
   bool cancelHeader = false;
   std::vector<ViewerSetup> viewers;
-};
-
-// A private folder removed at the end of the test.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    char pattern[] = "/tmp/editor_test.XXXXXX";
-    if (::mkdtemp(pattern)) path_ = std::string(pattern) + "/";
-  }
-  ~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-  const std::string& path() const { return path_; }
-  std::string Sample(const std::string& name, long long records, uint64_t seed = 7) const {
-    quorla::WriteFileAtomically(path_ + name, SampleFile(records, seed, {2026, 12, 7, 10, 0, 0}));
-    return path_ + name;
-  }
-
- private:
-  std::string path_;
 };
 
 }  // namespace recbook::testing

@@ -22,7 +22,7 @@
 #include "ui/tagged_header_dialog.h"
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 
 namespace recbook::ui {
 

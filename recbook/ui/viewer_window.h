@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "editor/viewer_presenter.h"
-#include "editor/viewer_view.h"
+#include "viewer/viewer_presenter.h"
+#include "viewer/viewer_view.h"
 #include "ui/qt_host.h"
 
 class QLabel;

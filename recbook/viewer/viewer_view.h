@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/record_pages.h"
+#include "session/record_pages.h"
 
 namespace recbook {
 
