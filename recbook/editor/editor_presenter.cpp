@@ -159,16 +159,12 @@ bool EditorPresenter::BuildList() {
 
 void EditorPresenter::Sort(int order) {
   const int before = list_.order();
-  const std::vector<size_t> keep = view_.SelectedRows();
-  const size_t caret = view_.CaretRow();
-  list_.Sort(order);
-  view_.ListReset();
+  view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
   ShowOrderTexts();
-  if (order != before || keep.empty()) {
+  // A new order starts at its first line; the same order again keeps the selection on its lines.
+  if (order != before || view_.SelectedRows().empty()) {
     const size_t first = 0;
     view_.SelectRows({&first, 1}, 0);
-  } else {  // the same order again leaves the lines where they were
-    view_.SelectRows(keep, caret);
   }
   RefreshStatus();
 }

@@ -194,6 +194,14 @@ TEST_F(EditorPresenterTest, SortPutsLinesInOrderWithCheckStatusAndHeading) {
     EXPECT_GE(mhz, last) << row;
     last = mhz;
   }
+  // The same order again: the selection stays on its lines.
+  Select({3, 7});
+  const std::set<uint32_t> chosen{presenter_.list().RecordNumber(3), presenter_.list().RecordNumber(7)};
+  presenter_.OnCommand(305);
+  std::set<uint32_t> still;
+  for (const size_t row : view_.selected) still.insert(presenter_.list().RecordNumber(row));
+  EXPECT_EQ(still, chosen);
+  EXPECT_EQ(view_.reorders, 2);
   presenter_.OnCommand(315);
   EXPECT_EQ(view_.heading.substr(view_.heading.size() - 37), "    status    co-ordination Reference");
   EXPECT_EQ(view_.status[4], " sorting:  Reference");

@@ -43,6 +43,15 @@ class RecordingEditorView : public EditorView {
     caret = 0;
   }
   void ListRowsChanged(size_t first, size_t last) override { changed = {first, last}; }
+  // The selection follows its lines, as the window's model keeps it.
+  void ReorderList(const LineReorder& reorder) override {
+    std::vector<size_t> rows(selected.begin(), selected.end());
+    rows.push_back(caret);
+    reorder(rows);
+    caret = rows.back();
+    selected = {rows.begin(), rows.end() - 1};
+    ++reorders;
+  }
   std::vector<size_t> SelectedRows() const override { return {selected.begin(), selected.end()}; }
   size_t CaretRow() const override { return caret; }
   void SelectRows(std::span<const size_t> rows, size_t c) override {
@@ -91,7 +100,7 @@ class RecordingEditorView : public EditorView {
   std::map<int, std::string> status;
   std::pair<uint64_t, uint64_t> progress;
   bool progressShown = false;
-  int progressSteps = 0, resets = 0, closed = 0, informationWrites = 0, statusWrites = 0;
+  int progressSteps = 0, resets = 0, reorders = 0, closed = 0, informationWrites = 0, statusWrites = 0;
   std::pair<size_t, size_t> changed;
   std::set<size_t> selected;
   size_t caret = 0;

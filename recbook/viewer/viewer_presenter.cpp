@@ -146,8 +146,7 @@ std::string ViewerPresenter::LineAt(size_t row) const { return ViewerLine(list_.
 
 void ViewerPresenter::OnSort(int order) {
   if (!IsSortOrder(order)) return;
-  list_.Sort(order);
-  view_.ListReset();
+  view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
   view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
   view_.SetSortLabel(std::string(SortOrderOf(order).viewerText));
   if (!list_.empty()) view_.SelectRow(0);

@@ -38,6 +38,11 @@ class RecordingViewerView : public ViewerView {
   void SetHeaderInfo(const std::string& t) override { headerInfo = t; }
   void SetActionsEnabled(bool e) override { actions = e; }
   void ListReset() override { row.reset(); }
+  void ReorderList(const LineReorder& reorder) override {
+    std::vector<size_t> rows(row ? 1 : 0, row.value_or(0));
+    reorder(rows);
+    if (row) row = rows[0];
+  }
   std::optional<size_t> SelectedRow() const override { return row; }
   void SelectRow(size_t r) override { row = r; }
   void ShowPage(int p) override { page = p; }
