@@ -68,6 +68,23 @@ class OpenHost : public quorla::Host {
   long pumps = 0;
 };
 
+// Form pages that show nothing.
+class NullRecordForm : public RecordFormView {
+ public:
+  void ShowBoxText(int, const std::string&) override {}
+  void FocusBox(int, int, int) override {}
+  void ShowRecordNumber(const std::string&, bool) override {}
+  void ShowChanged(bool) override {}
+  void ShowFirstButton(const std::string&) override {}
+};
+class NullHeaderForm : public HeaderFormView {
+ public:
+  void ShowBoxText(int, const std::string&) override {}
+  void FocusBox(int, int, int) override {}
+  void ShowChanged(bool) override {}
+  void ShowStatus(const std::string&) override {}
+};
+
 // A window that shows nothing: the cost measured is the presenter's.
 class NullView : public EditorView {
  public:
@@ -96,8 +113,8 @@ class NullView : public EditorView {
   size_t CaretRow() const override { return 0; }
   void SelectRows(std::span<const size_t>, size_t) override {}
   void ShowPage(Page) override {}
-  void ShowRecordItems(const std::vector<PageItem>&) override {}
-  void ShowHeaderItems(const std::vector<PageItem>&) override {}
+  RecordFormView& RecordForm() override { return recordForm_; }
+  HeaderFormView& HeaderForm() override { return headerForm_; }
   std::optional<HeaderValues> AskTaggedHeader(const std::string&, const HeaderValues&, const std::string&) override {
     return std::nullopt;
   }
@@ -105,6 +122,10 @@ class NullView : public EditorView {
   void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
   void CloseWindow() override {}
   long steps = 0;
+
+ private:
+  NullRecordForm recordForm_;
+  NullHeaderForm headerForm_;
 };
 
 void BM_CpBaseline(benchmark::State& state) {

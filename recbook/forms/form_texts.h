@@ -13,6 +13,7 @@ inline constexpr BiText kNewRecNo{"New Rec No. =", "Nový Rec č. ="};
 inline constexpr BiText kNoErrors{"No errors  or  no next errors  !!  ", "Žádné chyby  nebo  žádné další chyby  !!  "};
 inline constexpr BiText kNoErrorTitle{" no Error", " bez Chyby"};
 inline constexpr BiText kErrorTitle{" Error", " Chyba"};
+inline constexpr BiText kNotStored{"Record was not written into Working copy  !!", "Rekord nebyl zapsán do Pracovní kopie  !!"};
 inline constexpr BiText kHeaderCleared{" Header cleared", " Hlavička vymazána"};
 
 // The Edit menu of the record page and of the header page.

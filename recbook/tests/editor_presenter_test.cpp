@@ -84,9 +84,8 @@ TEST_F(EditorPresenterTest, OpenBuildsTheListWithItsStatusTexts) {
   EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   EXPECT_TRUE(view_.items[103]);
   EXPECT_EQ(view_.fileField.rfind(dir_.path() + "five.xms  (", 0), 0u) << view_.fileField;
-  ASSERT_EQ(view_.recordItems.size(), kStationItemCount);  // the first record on the record page
-  EXPECT_EQ(view_.recordItems[0].code, "[1A]");
-  EXPECT_EQ(view_.headerItems[2].value, "O");  // the header page: contents code of the sample
+  EXPECT_EQ(view_.recordForm.number, "Rec No. = 1");  // the first record in the record form
+  EXPECT_EQ(view_.headerForm.boxes[13], "O");  // the header form: contents code of the sample
   // Status texts go out only when they change: selecting the same line again sends nothing.
   const int writes = view_.statusWrites;
   Select({0});
@@ -167,10 +166,10 @@ TEST_F(EditorPresenterTest, PageChangesFollowTheSelection) {
   presenter_.OnPageRequest(kRecordPage);
   EXPECT_EQ(view_.page, kRecordPage);
   EXPECT_EQ(view_.information, "Rec No. = 4");
-  EXPECT_FALSE(view_.menus[MenuPosition::Edit]);  // the record page has no Edit commands yet
+  EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   presenter_.OnPageRequest(kHeaderPage);
   EXPECT_EQ(view_.page, kHeaderPage);
-  EXPECT_EQ(view_.headerItems[8].value, "000005");
+  EXPECT_EQ(view_.headerForm.boxes[19], "000005");
   presenter_.OnPageRequest(kListPage);
   EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   EXPECT_EQ(view_.information, "");
@@ -406,7 +405,7 @@ TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch)
   ASSERT_EQ(view_.information, "DEL Rec: 1");
   presenter_.OnCommand(403);
   ASSERT_NE(presenter_.list().Mark(presenter_.list().RowOfRecord(3)), ' ');
-  view_.headerItems.clear();
+  view_.headerForm.boxes.clear();
 
   host_.ExpectMessage(
       "You have made  1  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
@@ -424,6 +423,6 @@ TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch)
   EXPECT_EQ(view_.status[4], "...  starting data from file:  5  Rec");
   EXPECT_EQ(view_.information, "");
   EXPECT_EQ(presenter_.counts().deleted, 0);
-  EXPECT_FALSE(view_.headerItems.empty());
+  EXPECT_FALSE(view_.headerForm.boxes.empty());
   EXPECT_EQ(view_.selected, (std::set<size_t>{0}));
 }

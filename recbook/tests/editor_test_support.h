@@ -7,6 +7,7 @@
 
 #include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
+#include "forms/tests/form_test_views.h"
 #include "tests/scratch_folder.h"
 
 namespace recbook::testing {
@@ -59,8 +60,8 @@ class RecordingEditorView : public EditorView {
     caret = c;
   }
   void ShowPage(Page p) override { page = p; }
-  void ShowRecordItems(const std::vector<PageItem>& i) override { recordItems = i; }
-  void ShowHeaderItems(const std::vector<PageItem>& i) override { headerItems = i; }
+  RecordFormView& RecordForm() override { return recordForm; }
+  HeaderFormView& HeaderForm() override { return headerForm; }
   std::optional<HeaderValues> AskTaggedHeader(const std::string& t, const HeaderValues& initial,
                                               const std::string& note) override {
     headerTitle = t;
@@ -105,7 +106,8 @@ class RecordingEditorView : public EditorView {
   std::set<size_t> selected;
   size_t caret = 0;
   Page page = kListPage;
-  std::vector<PageItem> recordItems, headerItems;
+  RecordingRecordForm recordForm;
+  RecordingHeaderForm headerForm;
   std::optional<HeaderValues> askedHeader;
   bool cancelHeader = false;
   std::vector<ViewerSetup> viewers;

@@ -12,11 +12,12 @@
 
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
+#include "forms/ui/header_form_page.h"
+#include "forms/ui/record_form_page.h"
 #include "ui/dialog_units.h"
 #include "ui/page_frame.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
-#include "ui/record_page.h"
 #include "ui/window_texts.h"
 #include "ui/status_parts.h"
 #include "ui/tagged_header_dialog.h"
@@ -32,7 +33,13 @@ EditorWindow::EditorWindow(EditorStart start, QWidget* owner)
                  Qt::WindowTitleHint);
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   setFont(quorla::ui::DialogFont());
+  // The form pages exist before the presenter, which binds its form presenters to them.
+  recordPage_ = new RecordFormPage(start_.language);
+  headerPage_ = new HeaderFormPage(start_.language);
   presenter_ = std::make_unique<EditorPresenter>(host_, *this, start_);
+  const auto command = [this](int id) { presenter_->OnCommand(id); };
+  recordPage_->Bind(presenter_->recordForm(), command);
+  headerPage_->Bind(presenter_->headerForm(), command);
   BuildMenus();
   BuildControls();
 }
@@ -110,9 +117,8 @@ void EditorWindow::BuildControls() {
   tabs_ = new QTabWidget(content);
   tabs_->setGeometry(du.Rect(-1, 17, 430, 232));
   tabs_->addTab(BuildListPage(), Q(kTabs[0](start_.language)));
-  recordPage_ = new RecordPage;
   tabs_->addTab(recordPage_, Q(kTabs[1](start_.language)));
-  tabs_->addTab(BuildHeaderPage(), Q(kTabs[2](start_.language)));
+  tabs_->addTab(headerPage_, Q(kTabs[2](start_.language)));
   information_->raise();  // the label lies over the tab row, right of the tabs
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { presenter_->OnPageRequest(page); });
 
@@ -138,17 +144,6 @@ QWidget* EditorWindow::BuildListPage() {
   connect(list_, &RecordListView::editMenuRequested, this, [this](const QPoint& at) {
     if (menus_[MenuPosition::Edit]->menuAction()->isEnabled()) menus_[MenuPosition::Edit]->popup(at);
   });
-  return page;
-}
-
-QWidget* EditorWindow::BuildHeaderPage() {
-  auto* page = new QWidget;
-  auto* column = new QVBoxLayout(page);
-  headerInfo_ = new QLabel;
-  StyleStaticLabel(*headerInfo_);
-  headerPage_ = new RecordPage;
-  column->addWidget(headerInfo_);
-  column->addWidget(headerPage_);
   return page;
 }
 
@@ -203,7 +198,7 @@ void EditorWindow::SetFileField(const std::string& text) { fileField_->setText(Q
 void EditorWindow::SetInformation(const std::string& text) { information_->setText(Q(text)); }
 void EditorWindow::SetStatusPart(int part, const std::string& text) { status_->SetPart(part, Q(text)); }
 void EditorWindow::SetColumnHeading(const std::string& text) { heading_->setText(Q(text)); }
-void EditorWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText(Q(text)); }
+void EditorWindow::SetHeaderInfo(const std::string& text) { headerPage_->SetInformation(Q(text)); }
 
 void EditorWindow::ShowProgress(uint64_t done, uint64_t total) {
   status_->ShowProgress(static_cast<qint64>(done), static_cast<qint64>(total));
@@ -240,8 +235,8 @@ void EditorWindow::ShowPage(Page page) {
   tabs_->blockSignals(blocked);
 }
 
-void EditorWindow::ShowRecordItems(const std::vector<PageItem>& items) { recordPage_->Show(items); }
-void EditorWindow::ShowHeaderItems(const std::vector<PageItem>& items) { headerPage_->Show(items); }
+RecordFormView& EditorWindow::RecordForm() { return *recordPage_; }
+HeaderFormView& EditorWindow::HeaderForm() { return *headerPage_; }
 
 std::optional<HeaderValues> EditorWindow::AskTaggedHeader(const std::string& title, const HeaderValues& initial,
                                                           const std::string& todayNote) {
