@@ -89,6 +89,7 @@ int RunFit(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int RunAntenna(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
   const std::string& command = args[0];
+  if (command != "check" && command != "pattern" && command != "loss" && command != "fit") return kUnknownCommand;
   const Arguments a(args.subspan(1), {}, {"--ratio", "--old"});
   if (!a.ok()) return BadUsage(err, a.error());
   const bool patternFlag = a.Has("--ratio");
