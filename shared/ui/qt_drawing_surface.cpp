@@ -47,6 +47,7 @@ void QtDrawingSurface::Resize(int pixelWidth, int pixelHeight, double pixelRatio
   image_ = QImage(std::max(1, pixelWidth), std::max(1, pixelHeight), QImage::Format_RGB32);
   image_.fill(Qt::white);
   pixelRatio_ = pixelRatio > 0 ? pixelRatio : 1.0;
+  fontCache_.reset();
 }
 
 QPointF QtDrawingSurface::ToPixels(LogicalPoint p) const {
@@ -67,6 +68,7 @@ QBrush QtDrawingSurface::MakeBrush() const {
 }
 
 QFont QtDrawingSurface::MakeFont() const {
+  if (fontCache_) return *fontCache_;
   QFont font(Q(font_.name));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(font_.height / UnitsPerPixel()))));
   font.setWeight(font_.bold ? QFont::Bold : QFont::Normal);
@@ -75,6 +77,7 @@ QFont QtDrawingSurface::MakeFont() const {
     const double wanted = font_.width / UnitsPerPixel();
     if (natural > 0) font.setStretch(std::clamp(static_cast<int>(std::lround(100 * wanted / natural)), 1, 4000));
   }
+  fontCache_ = font;
   return font;
 }
 
@@ -89,7 +92,10 @@ void QtDrawingSurface::ApplyBrush(Rgb color, BrushStyle style) {
   brushStyle_ = style;
 }
 
-void QtDrawingSurface::SetFont(const FontSpec& font) { font_ = font; }
+void QtDrawingSurface::SetFont(const FontSpec& font) {
+  font_ = font;
+  fontCache_.reset();
+}
 
 void QtDrawingSurface::SetTextBackground(Rgb color, bool opaque) {
   textBackground_ = color;

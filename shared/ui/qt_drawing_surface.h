@@ -2,7 +2,9 @@
 // The drawing surface over a QImage painted with QPainter. The image has the device's pixels
 // (the widget's size times its device pixel ratio), so drawings are made at full resolution and
 // never scaled up.
+#include <QFont>
 #include <QImage>
+#include <optional>
 
 #include "drawing_surface.h"
 
@@ -56,6 +58,7 @@ class QtDrawingSurface : public DrawingSurface {
   BrushStyle brushStyle_ = BrushStyle::Solid;
   bool opaqueText_ = false;
   FontSpec font_;
+  mutable std::optional<QFont> fontCache_;  // the current font at the current size
   std::optional<std::vector<LogicalPoint>> rubberBand_;
 };
 
