@@ -56,7 +56,7 @@ inline constexpr BiText kElevationLabels[4] = {
 // Page 4.
 inline constexpr BiText kTestAzimuth{"test Azimuth =", "test Azimut ="};
 inline constexpr BiText kTestElevation{"test Elevation =", "test Elevace ="};
-inline constexpr BiText kClickHint{"  Left mouse but. click in Fig.", "  Klik levým tl. myši v obr."};
+inline constexpr BiText kClickHint{"  Left mouse but. click in Fig.", "  Klik levým tl. v obr."};
 inline constexpr BiText kMouse{"mouse", "myš"};
 
 // Family labels of pages 0 and 2.

@@ -1,0 +1,131 @@
+// The antenna editor's window under the offscreen platform: its title, buttons and keys, typing
+// into a box, the entry point's block, and a screenshot of every page in both languages.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <filesystem>
+
+#include "antenna_edit_params.h"
+#include "ui/antenna_editor_dialog.h"
+#include "ui/surface_widget.h"
+
+using radpattern::EditorEntry;
+using radpattern::EditorPage;
+using radpattern::ui::AntennaEditorDialog;
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "editor_dialog_test";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+QPushButton* Button(QWidget& w, const QString& text) {
+  for (QPushButton* b : w.findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  return nullptr;
+}
+
+// Presses a key in the modal window as soon as it is up.
+void PressWhenShown(Qt::Key key) {
+  QTimer::singleShot(50, [key] {
+    if (QWidget* w = QApplication::activeModalWidget()) QTest::keyClick(w, key);
+  });
+}
+
+}  // namespace
+
+TEST(AntennaEditorDialog, GeneralEditorHasNoTransferAndEscCloses) {
+  App();
+  EditorEntry e;
+  e.caption = "Test";
+  AntennaEditorDialog d(e, nullptr);
+  EXPECT_EQ(d.windowTitle().toStdString(), "Test Antenna Editor  conformal to VA-99   (ver.1.7.)");
+  ASSERT_NE(Button(d, "&Transfer"), nullptr);
+  EXPECT_FALSE(Button(d, "&Transfer")->isEnabled());
+  EXPECT_TRUE(Button(d, "&Close")->isEnabled());
+  PressWhenShown(Qt::Key_Escape);
+  EXPECT_EQ(d.Run(), 0);
+}
+
+TEST(AntennaEditorDialog, EnterTransfersAndTypingIsFiltered) {
+  App();
+  EditorEntry e;
+  e.mode = 1;
+  e.page = 1;
+  AntennaEditorDialog d(e, nullptr);
+  EXPECT_EQ(d.tabs()->currentIndex(), 1);
+  d.show();
+  auto* box = d.tabs()->currentWidget()->findChild<QLineEdit*>();
+  ASSERT_NE(box, nullptr);
+  box->selectAll();
+  QTest::keyClicks(box, "4567");
+  EXPECT_EQ(box->text().toStdString(), "359.9");
+  EXPECT_FLOAT_EQ(d.presenter().state().aziMax, 359.9f);
+  d.hide();
+  PressWhenShown(Qt::Key_Return);
+  EXPECT_EQ(d.Run(), 1);
+}
+
+TEST(AntennaEditorDialog, EveryPageInBothLanguagesIsDrawn) {
+  App();
+  const std::filesystem::path dir = std::filesystem::current_path() / "antenna_editor_screens";
+  std::filesystem::create_directories(dir);
+  for (const auto lang : {quorla::Language::English, quorla::Language::Czech}) {
+    EditorEntry e;
+    e.hcode = "030EA10";
+    e.vcode = "320VE00";
+    e.aziMax = 45;
+    e.mode = 2;
+    e.language = lang;
+    e.caption = "Test";
+    AntennaEditorDialog d(e, nullptr);
+    d.show();
+    for (int page = 0; page < 5; ++page) {
+      d.tabs()->setCurrentIndex(page);
+      QApplication::processEvents();
+      const QImage shot = d.grab().toImage();
+      const std::string name = std::string(lang == quorla::Language::English ? "en" : "cs") + "_page" + std::to_string(page) + ".png";
+      EXPECT_TRUE(shot.save(QString::fromStdString((dir / name).string())));
+      // The page's graph shows the presenter's picture with its red curve.
+      const QImage graph = d.graph(static_cast<EditorPage>(page))->grab().toImage();
+      bool red = false;
+      for (int y = 0; y < graph.height() && !red; ++y)
+        for (int x = 0; x < graph.width() && !red; ++x) red = (graph.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u;
+      EXPECT_TRUE(red) << name;
+    }
+  }
+}
+
+TEST(EDITANTVA, InvalidBlockComesBackNormalisedOnTransfer) {
+  App();
+  AntennaEditParams p;
+  std::memset(&p, 0, sizeof p);
+  std::memcpy(p.hcode, "999EA99", 7);
+  std::memcpy(p.vcode, "030EA10", 7);
+  p.aziMax = 360.0f;
+  p.eleMax = -80.0f;
+  p.mode = 1;
+  p.page = 9;
+  std::strcpy(p.caption, "Cap");
+  PressWhenShown(Qt::Key_Return);
+  EXPECT_EQ(EDITANTVA(&p), 1);
+  EXPECT_EQ(std::string(p.hcode, 7), "000ND00");
+  EXPECT_EQ(std::string(p.vcode, 7), "030EA10");
+  EXPECT_EQ(p.aziMax, 0.0f);
+  EXPECT_EQ(p.eleMax, -80.0f);
+  EXPECT_EQ(p.page, 0);
+  std::memcpy(p.hcode, "030EA10", 7);
+  PressWhenShown(Qt::Key_Escape);
+  EXPECT_EQ(EDITANTVA(&p), 0);
+  EXPECT_EQ(std::string(p.hcode, 7), "030EA10");  // untouched after Close
+}
