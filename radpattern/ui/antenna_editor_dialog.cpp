@@ -119,7 +119,8 @@ QWidget* AntennaEditorDialog::BuildCodePage(EditorPage page) {
   auto* mouse = new QLabel(Q(texts::kMouse(l)), w);
   mouse->setGeometry(du.Rect(268, 36, 72, 9));
   readouts_[static_cast<size_t>(page)] = new QLabel(w);
-  readouts_[static_cast<size_t>(page)]->setGeometry(du.Rect(268, 45, 75, 9));
+  readouts_[static_cast<size_t>(page)]->setGeometry(du.Rect(228, 45, 115, 9));
+  readouts_[static_cast<size_t>(page)]->setAlignment(Qt::AlignRight);
   AddGraph(w, page, du.Rect(50, 56, 291, 165));
   return w;
 }
@@ -141,18 +142,18 @@ QWidget* AntennaEditorDialog::BuildAnglePage(EditorPage page) {
   const int y[4] = {6, 34, 44, 80};
   for (int i = 0; i < 4; ++i) {
     auto* label = new QLabel(Q(labels[i](l)), w);
-    label->setGeometry(du.Rect(4, y[i], 82, i == 3 ? 40 : 9));
-    label->setWordWrap(true);
+    label->setGeometry(du.Rect(4, y[i], 90, i == 3 ? 40 : 9));
+    label->setWordWrap(i == 3);
   }
   AddAngleBox(w, page == EditorPage::Azimuth ? AngleBox::AziMax : AngleBox::EleMax, du.Rect(4, 56, 40, 12));
   auto* degree = new QLabel("°", w);
   degree->setGeometry(du.Rect(46, 57, 8, 9));
   auto* mouse = new QLabel(Q(texts::kMouse(l)), w);
-  mouse->setGeometry(du.Rect(4, 190, 82, 9));
+  mouse->setGeometry(du.Rect(4, 190, 90, 9));
   readouts_[static_cast<size_t>(page)] = new QLabel(w);
-  readouts_[static_cast<size_t>(page)]->setGeometry(du.Rect(4, 200, 82, 18));
+  readouts_[static_cast<size_t>(page)]->setGeometry(du.Rect(4, 200, 90, 18));
   readouts_[static_cast<size_t>(page)]->setWordWrap(true);
-  AddGraph(w, page, du.Rect(90, 4, 251, 217));
+  AddGraph(w, page, du.Rect(96, 4, 245, 217));
   return w;
 }
 
