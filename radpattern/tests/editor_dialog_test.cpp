@@ -108,6 +108,8 @@ TEST(AntennaEditorDialog, EveryPageInBothLanguagesIsDrawn) {
 
 TEST(EDITANTVA, InvalidBlockComesBackNormalisedOnTransfer) {
   App();
+  const std::filesystem::path config = std::filesystem::temp_directory_path() / "editantva_test_config";
+  ::setenv("QUORLA_CONFIG_HOME", config.c_str(), 1);  // the user's own settings stay untouched
   AntennaEditParams p;
   std::memset(&p, 0, sizeof p);
   std::memcpy(p.hcode, "999EA99", 7);
@@ -128,4 +130,6 @@ TEST(EDITANTVA, InvalidBlockComesBackNormalisedOnTransfer) {
   PressWhenShown(Qt::Key_Escape);
   EXPECT_EQ(EDITANTVA(&p), 0);
   EXPECT_EQ(std::string(p.hcode, 7), "030EA10");  // untouched after Close
+  EXPECT_FALSE(std::filesystem::exists(config / "registry.ini"));  // the Kathrein folder did not change
+  std::filesystem::remove_all(config);
 }

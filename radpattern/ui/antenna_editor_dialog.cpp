@@ -14,6 +14,7 @@
 #include "editor_texts.h"
 #include "page_drawing.h"
 #include "ui/dialog_units.h"
+#include "ui/owner_state.h"
 #include "ui/surface_widget.h"
 
 namespace radpattern::ui {
@@ -63,7 +64,8 @@ AntennaEditorDialog::~AntennaEditorDialog() = default;
 int AntennaEditorDialog::Run() {
   // One refresh of the graphics a quarter of a second after opening.
   QTimer::singleShot(250, this, [this] { Redraw(presenter_->page()); });
-  return exec() == QDialog::Accepted ? 1 : 0;
+  const int result = exec();
+  return result == QDialog::Accepted ? 1 : result == kKathreinResult ? kKathreinResult : 0;
 }
 
 // --- building the pages -------------------------------------------------------------------------
@@ -200,9 +202,7 @@ void AntennaEditorDialog::BuildButtons() {
   }
   connect(made[0], &QPushButton::clicked, this, [this] { presenter_->ShowDescription(); });
   connect(made[1], &QPushButton::clicked, this, [this] { CopyPicture(); });
-  // The conversion from Kathrein pattern files comes with its own window; until then the
-  // button is there but not offered.
-  made[2]->setEnabled(false);
+  connect(made[2], &QPushButton::clicked, this, [this] { done(kKathreinResult); });
   made[3]->setDefault(true);  // Enter
   made[3]->setEnabled(presenter_->TransferEnabled());
   connect(made[3], &QPushButton::clicked, this, &QDialog::accept);
@@ -278,14 +278,9 @@ bool AntennaEditorDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-// Minimising and restoring the editor takes the owner window along.
 void AntennaEditorDialog::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || !owner_) return;
-  if (isMinimized())
-    owner_->showMinimized();
-  else if (owner_->isMinimized())
-    owner_->showNormal();
+  quorla::ui::CarryOwnerState(*this, owner_, *event);
 }
 
 }  // namespace radpattern::ui

@@ -22,12 +22,15 @@ class SurfaceWidget;
 
 namespace radpattern::ui {
 
+inline constexpr int kKathreinResult = -99;
+
 class AntennaEditorDialog : public QDialog, public AntennaEditorView {
  public:
   AntennaEditorDialog(const EditorEntry& entry, QWidget* owner);
   ~AntennaEditorDialog() override;
 
-  // Shows the window modally: 1 after Transfer, 0 after Close.
+  // Shows the window modally: 1 after Transfer, 0 after Close, kKathreinResult for the
+  // conversion from Kathrein files.
   int Run();
   AntennaEditorPresenter& presenter() { return *presenter_; }
   QTabWidget* tabs() { return tabs_; }
