@@ -5,6 +5,7 @@
 #include <string>
 
 #include "antenna_code.h"
+#include "antenna_types.h"
 #include "code_fields.h"
 #include "editor_texts.h"
 
@@ -17,8 +18,11 @@ std::string OptionType(int option) {
   return name.size() == 1 ? std::string(name) + "A" : std::string(name);
 }
 
-int LastOf(const FieldChoices& c) { return c.values.empty() ? 0 : std::stoi(c.values.back()); }
-int FirstOf(const FieldChoices& c) { return c.values.empty() ? 0 : std::stoi(c.values.front()); }
+// The valid first fields of a type, from the table of antenna types; lobe types take 000..999.
+std::pair<int, int> FirstFieldRange(std::string_view type) {
+  if (const AntennaTypeRange* row = FindAntennaType(type)) return {row->firstFrom, row->firstTo};
+  return {0, 999};
+}
 
 }  // namespace
 
@@ -44,7 +48,7 @@ CodePageContent DescribeCode(std::string_view code, quorla::Language lang) {
     c.firstLabel = texts::kOmniLabel(lang);
   } else if (family <= 5) {
     c.firstLabel = std::string(texts::kHalfBeamWidth(lang)) + (c.type == "LA" ? " 1" : "  1") + "°" + "- " +
-                   std::to_string(LastOf(c.lists.first)) + "°";
+                   std::to_string(FirstFieldRange(c.type).second) + "°";
     c.lastLabel = texts::kRadiusEnvelope(lang);
   } else if (family == 6) {
     c.firstLabel = texts::kRadiusMinimum(lang);
@@ -70,8 +74,8 @@ std::string TypeSwitch::Choose(std::string_view current, int option) {
   }
   int first = wasOmni ? first_.value_or(60) : fields.x;
   const std::string last = wasOmni ? last_.value_or("00") : std::string(current.substr(5, 2));
-  const FieldChoices& range = FieldListsForType(type).first;
-  first = std::clamp(first, FirstOf(range), LastOf(range));
+  const auto [from, to] = FirstFieldRange(type);
+  first = std::clamp(first, from, to);
   char digits[8];
   std::snprintf(digits, sizeof digits, "%03d", first);
   return digits + type + last;
