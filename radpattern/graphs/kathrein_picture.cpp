@@ -33,7 +33,7 @@ double TiltClock(double tilt) { return 90.0 + tilt; }
 
 KathreinLayout LayoutKathrein(double width, double height) {
   const double top = 0.22 * height;
-  const double r = std::min(0.19 * width, 0.36 * (height - top));
+  const double r = std::min(0.19 * width, 0.33 * (height - top));
   const double cy = top + (height - top) / 2;
   return {{{0.25 * width, cy}, r}, {{0.72 * width, cy}, r}};
 }
@@ -82,10 +82,11 @@ void DrawKathreinPicture(quorla::DrawingSurface& s, const KathreinPicture& p) {
     curve.emplace_back(TiltClock(a), PatternValue(f.vcode, static_cast<float>(a - f.tilt), kPatternRatio));
   DrawPolarCurve(s, k.vertical, curve, kFittedColour);
   s.SetFont(CaptionFont(row * 0.9));
-  s.MoveTo(k.horizontal.centre.x + 1.3 * k.horizontal.radius + 0.01 * w, k.horizontal.centre.y + 1.22 * k.horizontal.radius - row);
-  s.TextRow(f.hcode + "   Azi Max =" + Format("%6.1f", f.aziMax) + "°");
-  s.MoveTo(k.vertical.centre.x + 1.3 * k.vertical.radius, k.vertical.centre.y + 1.22 * k.vertical.radius + 0.2 * row);
-  s.TextRow(f.vcode + "   Ele Max =" + Format("%6.1f", f.eleMax) + "°", quorla::TextAlign::Right);
+  // Under each graph: the fitted code and its direction.
+  s.MoveTo(k.horizontal.centre.x, k.horizontal.centre.y + 1.22 * k.horizontal.radius + 0.2 * row);
+  s.TextRow(f.hcode + "   Azi Max =" + Format("%6.1f", f.aziMax) + "°", quorla::TextAlign::Centre);
+  s.MoveTo(k.vertical.centre.x, k.vertical.centre.y + 1.22 * k.vertical.radius + 0.2 * row);
+  s.TextRow(f.vcode + "   Ele Max =" + Format("%6.1f", f.eleMax) + "°", quorla::TextAlign::Centre);
 }
 
 void DrawPictureFrame(quorla::DrawingSurface& s, quorla::Rgb colour) {

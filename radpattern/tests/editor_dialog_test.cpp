@@ -13,6 +13,7 @@
 
 #include "antenna_edit_params.h"
 #include "ui/antenna_editor_dialog.h"
+#include "ui/kathrein_window.h"
 #include "ui/surface_widget.h"
 
 using radpattern::EditorEntry;
@@ -132,4 +133,26 @@ TEST(EDITANTVA, InvalidBlockComesBackNormalisedOnTransfer) {
   EXPECT_EQ(std::string(p.hcode, 7), "030EA10");  // untouched after Close
   EXPECT_FALSE(std::filesystem::exists(config / "registry.ini"));  // the Kathrein folder did not change
   std::filesystem::remove_all(config);
+}
+
+TEST(KathreinWindow, ButtonsInBothLanguagesAndTheEmptyPicture) {
+  App();
+  const std::filesystem::path dir = std::filesystem::current_path() / "antenna_editor_screens";
+  std::filesystem::create_directories(dir);
+  constexpr struct { quorla::Language lang; const char* texts[5]; const char* shot; } kCases[] = {
+      {quorla::Language::English, {"&File", "Con&version", "C&opy to Clipboard", "&Results transfer", "&Close"}, "en_kathrein.png"},
+      {quorla::Language::Czech, {"&Soubor", "Pře&vod dia.", "&Obr.do Clipboardu", "&Přenos výsledků", "&Zavřít"}, "cs_kathrein.png"},
+  };
+  for (const auto& c : kCases) {
+    radpattern::ui::KathreinWindow w({"T", c.lang, 1, "/", "*.msi"}, nullptr);
+    const bool enabled[5] = {true, false, false, false, true};
+    for (int i = 0; i < 5; ++i) {
+      QPushButton* b = w.button(static_cast<radpattern::KathreinButton>(i));
+      EXPECT_EQ(b->text().toStdString(), c.texts[i]);
+      EXPECT_EQ(b->isEnabled(), enabled[i]) << c.texts[i];
+    }
+    w.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.grab().toImage().save(QString::fromStdString((dir / c.shot).string())));
+  }
 }
