@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "antenna_edit_params.h"
 #include "ui/antenna_editor_dialog.h"
@@ -155,4 +157,57 @@ TEST(KathreinWindow, ButtonsInBothLanguagesAndTheEmptyPicture) {
     QApplication::processEvents();
     EXPECT_TRUE(w.grab().toImage().save(QString::fromStdString((dir / c.shot).string())));
   }
+}
+
+// The user's road through the Kathrein window: the editor's Kathrein button, a pattern file in the
+// selection dialog, Conversion, Results transfer; the editor comes back on the 3D page with the
+// fitted codes and Close returns 0 while the block already holds them.
+TEST(EDITANTVA, KathreinConversionReopensTheEditorOnThe3DPage) {
+  App();
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "editantva_kathrein_test";
+  fs::create_directories(dir);
+  ::setenv("QUORLA_CONFIG_HOME", (dir / "config").c_str(), 1);
+  const std::string file = (dir / "beam.msi").string();
+  {
+    std::ofstream f(file, std::ios::binary);
+    f << "NAME beam\r\nFREQUENCY 800\r\nGAIN 10 dBd\r\nTILT\r\nCOMMENT\r\nHORIZONTAL 360\r\n";
+    for (int i = 0; i < 360; ++i) f << i << ' ' << (i == 90 ? 0 : (i > 70 && i < 110 ? 1 : 25)) << "\r\n";
+    f << "VERTICAL 360\r\n";
+    for (int i = 0; i < 360; ++i) f << i << ' ' << (i < 10 || i > 350 ? 0 : 20) << "\r\n";
+  }
+  int editorOpenings = 0, pageOnReturn = -1;
+  QTimer driver;
+  driver.setInterval(30);
+  QObject::connect(&driver, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* d = qobject_cast<QFileDialog*>(modal)) {
+      if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(file));
+      QMetaObject::invokeMethod(d, "accept");
+    } else if (auto* k = dynamic_cast<radpattern::ui::KathreinWindow*>(modal)) {
+      QPushButton* next = k->presenter().fit() ? k->button(radpattern::KathreinButton::ResultsTransfer)
+                                               : k->button(radpattern::KathreinButton::Conversion);
+      if (next->isEnabled()) next->click();
+    } else if (auto* e = dynamic_cast<AntennaEditorDialog*>(modal); e && e->isVisible()) {
+      if (editorOpenings++ == 0) {
+        Button(*e, "from  &Kathrein files")->click();
+      } else {
+        pageOnReturn = e->tabs()->currentIndex();
+        QTest::keyClick(e, Qt::Key_Escape);
+      }
+    }
+  });
+  driver.start();
+  AntennaEditParams p;
+  std::memset(&p, 0, sizeof p);
+  p.mode = 1;
+  EXPECT_EQ(EDITANTVA(&p), 0);
+  driver.stop();
+  EXPECT_EQ(editorOpenings, 2);
+  EXPECT_EQ(pageOnReturn, 4);
+  EXPECT_EQ(p.page, 4);
+  EXPECT_NE(std::string(p.hcode, 7), "000ND00");
+  EXPECT_NEAR(p.aziMax, 90.0f, 1.0f);
+  EXPECT_TRUE(fs::exists(dir / "config" / "registry.ini"));  // the new Kathrein folder is kept
+  fs::remove_all(dir);
 }
