@@ -2,7 +2,6 @@
 
 #include "atlas_builder.h"
 #include "atlas_fixture.h"
-#include "json_value.h"
 #include "topology.h"
 #include "world_files.h"
 
@@ -88,6 +87,10 @@ TEST(Converter, RejectsBrokenInput) {
       "", "{", "[1,2", R"({"arcs":[[[0,0],[1,1]]]})",
       R"({"arcs":[[[0,0],[1,1]]],"objects":{"countries":{"geometries":[{"type":"Polygon","arcs":[[5]]}]}}})",
       R"({"arcs":[[[0,0],[1,1]]],"objects":{"countries":{"geometries":[{"type":"Polygon","arcs":[[1e300]]}]}}})",
+      // A position or a transform that is not numbers is refused, not read as zero.
+      R"({"arcs":[[["0",0],[1,1]]],"objects":{"countries":{"geometries":[]}}})",
+      R"({"arcs":[],"transform":{"scale":[1,null],"translate":[0,0]},"objects":{"countries":{"geometries":[]}}})",
+      "{\"arcs\":[],\"objects\":{\"countries\":{\"geometries\":[{\"id\":\"\xff\"}]}}}",  // not UTF-8
   };
   for (const char* in : inputs) {
     Topology topo;
