@@ -101,7 +101,7 @@ int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const
   for (const OptionSpec& o : row.options) {
     const std::string name(o.name), help(o.help);
     if (o.value.empty()) {
-      app.add_flag(name, help);
+      app.add_flag(name, help)->disable_flag_override();  // "--json=x" is refused, not read as a count
     } else {
       app.add_option(name, given[name], help)
           ->type_name(std::string(o.value))

@@ -38,8 +38,6 @@ const CommandRow* FindCommand(std::string_view group, std::string_view name) {
 
 }  // namespace
 
-const std::vector<SubcommandGroup>& Groups() { return Table(); }
-
 SubcommandGroupRegistration::SubcommandGroupRegistration(SubcommandGroup group) {
   Table().push_back(group);
 }

@@ -24,8 +24,6 @@ struct SubcommandGroup {
   std::string_view notes = {};  // printed after the commands in `vatool NAME --help`
 };
 
-const std::vector<SubcommandGroup>& Groups();
-
 struct SubcommandGroupRegistration {
   explicit SubcommandGroupRegistration(SubcommandGroup group);
 };

@@ -44,6 +44,7 @@ TEST(RunCommandRow, OptionsOperandsAndRefusals) {
       {{"-o", "O", "--", "--json"}, kExitFindings, {{"-o", "O"}}, {"--json"}},
       {{"-o", "O", "I", "--bogus"}, kExitBadInput, {}, {}},
       {{"I", "--order"}, kExitBadInput, {}, {}},
+      {{"-o", "O", "I", "--json=x"}, kExitBadInput, {}, {}},
       {{"I"}, kExitBadInput, {}, {}},                             // -o is required
       {{"-o", "O"}, kExitBadInput, {}, {}},                       // too few operands
       {{"-o", "O", "A", "B", "C"}, kExitBadInput, {}, {}},        // too many
