@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -40,12 +39,11 @@ std::string OptionText(const OptionSpec& o) {
 }
 
 // "-.5" would be taken for the short option "-." followed by "5": written "-0.5" it is a number,
-// as "-12.5" already is for the parser.
+// as "-12.5" already is for the parser. Only whole numbers are rewritten, never a name.
 std::vector<std::string> WithLeadingZeros(std::span<const std::string> args) {
   std::vector<std::string> out(args.begin(), args.end());
   for (std::string& a : out)
-    if (a.size() > 2 && a[0] == '-' && a[1] == '.' && std::isdigit(static_cast<unsigned char>(a[2])))
-      a.insert(1, "0");
+    if (a.size() > 2 && a[0] == '-' && a[1] == '.' && ParseDouble(a)) a.insert(1, "0");
   return out;
 }
 

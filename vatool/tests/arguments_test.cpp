@@ -41,7 +41,7 @@ TEST(RunCommandRow, OptionsOperandsAndRefusals) {
       // Negative numbers and a lone "-" are operands, also as option values.
       {{"-o", "-", "-12.5", "-.5"}, kExitFindings, {{"-o", "-"}}, {"-12.5", "-0.5"}},
       {{"--order", "-3", "-o", "O", "I"}, kExitFindings, {{"--order", "-3"}, {"-o", "O"}}, {"I"}},
-      {{"-o", "O", "--", "--json"}, kExitFindings, {{"-o", "O"}}, {"--json"}},
+      {{"-o", "O", "--", "--json", "-.5x"}, kExitFindings, {{"-o", "O"}}, {"--json", "-.5x"}},
       {{"-o", "O", "I", "--bogus"}, kExitBadInput, {}, {}},
       {{"I", "--order"}, kExitBadInput, {}, {}},
       {{"-o", "O", "I", "--json=x"}, kExitBadInput, {}, {}},
