@@ -1,5 +1,6 @@
 #include "topology.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 namespace quorla::geoatlas {
@@ -79,8 +80,11 @@ bool ReadPolygon(const Json& rings, size_t arcCount, std::vector<std::vector<int
 }
 
 bool ReadFeature(const Json& g, size_t arcCount, TopoFeature& f) {
-  if (const Json* id = Member(g, "id"))
-    f.id = id->is_number() ? std::to_string(static_cast<int>(id->get<double>())) : TextOf(id);
+  if (const Json* id = Member(g, "id")) {
+    // A numeric id is taken as a whole number; one beyond any country code is no id.
+    const bool number = id->is_number() && std::abs(id->get<double>()) < 1e9;
+    f.id = number ? std::to_string(static_cast<int>(id->get<double>())) : TextOf(id);
+  }
   if (const Json* props = Member(g, "properties")) f.name = TextOf(Member(*props, "name"));
   const Json *type = Member(g, "type"), *arcs = Member(g, "arcs");
   const std::string kind = TextOf(type);
@@ -106,6 +110,9 @@ bool ReadTopology(std::string_view json, std::string_view object, Topology& topo
     root = Json::parse(json);
   } catch (const Json::parse_error& e) {
     error = "invalid JSON at byte " + std::to_string(e.byte);
+    return false;
+  } catch (const Json::exception& e) {  // a number beyond a double's range
+    error = std::string("invalid JSON: ") + e.what();
     return false;
   }
   if (!ReadArcs(root, topo)) {
