@@ -23,7 +23,7 @@ std::string Fixed(double v, int decimals) {
   return text;
 }
 
-int RunCheck(const Arguments& a, std::ostream& out, std::ostream& err) {
+int RunCheck(const Arguments& a, std::ostream& out, std::ostream&) {
   const bool valid = radpattern::CheckAntennaCode(a.Positional()[0]) == 1;
   out << (valid ? "valid" : "invalid") << '\n';
   return valid ? kExitOk : kExitFindings;

@@ -50,7 +50,7 @@ void PrintPair(std::ostream& out, double first, double second, int decimals) {
   out << Fixed(first, decimals) << ' ' << Fixed(second, decimals) << '\n';
 }
 
-int RunParse(const Arguments& a, std::ostream& out, std::ostream& err) {
+int RunParse(const Arguments& a, std::ostream& out, std::ostream&) {
   // Blanks are not significant, so a text split over several arguments is read as one.
   std::string text;
   for (const std::string& p : a.Positional()) text += p;
