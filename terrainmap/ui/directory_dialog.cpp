@@ -1,0 +1,79 @@
+#include "ui/directory_dialog.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dialogs/dialog_buttons.h"
+#include "dialogs/directory_dialog_texts.h"
+#include "ui/dialog_position.h"
+#include "ui/dialog_units.h"
+#include "ui/qt_text.h"
+
+namespace terrainmap::ui {
+
+using quorla::ui::Q;
+
+DirectoryDialog::DirectoryDialog(QWidget* owner, quorla::Host& host, quorla::SettingsStore& store,
+                                 const DirectoryDialogStart& start)
+    : QDialog(owner), presenter_(*this, host, store, start) {
+  const auto& t = kDirectoryDialogTexts;
+  const quorla::Language l = start.language;
+  setFont(quorla::ui::DialogFont());
+  const quorla::ui::DialogUnits du(font());
+  setWindowTitle(Q(presenter_.Title()));
+  setFixedSize(du.X(175), du.Y(216));
+  auto place = [&](QWidget* w, int x, int y, int width, int height) { w->setGeometry(du.Rect(x, y, width, height)); };
+
+  place(new QGroupBox(Q(t.inRegistry(l)), this), 4, 4, 167, 44);
+  auto* storedTerrain = new QLabel(Q(presenter_.StoredTerrainLine()), this);
+  auto* storedBorder = new QLabel(Q(presenter_.StoredBorderLine()), this);
+  place(storedTerrain, 10, 16, 157, 10);
+  place(storedBorder, 10, 30, 157, 10);
+
+  place(new QGroupBox(Q(t.setting(l)), this), 4, 54, 167, 122);
+  place(new QLabel(Q(t.terrainLabel(l)), this), 10, 66, 157, 8);
+  terrain_ = new QLineEdit(this);
+  place(terrain_, 10, 77, 157, 12);
+  auto* findTerrain = new QPushButton(Q(t.findTerrain(l)), this);
+  place(findTerrain, 10, 92, 44, 14);
+  place(new QLabel(Q(t.terrainNote(l)), this), 58, 95, 109, 8);
+
+  place(new QLabel(Q(t.borderLabel(l)), this), 10, 118, 157, 8);
+  border_ = new QLineEdit(this);
+  place(border_, 10, 129, 157, 12);
+  auto* findBorder = new QPushButton(Q(t.findBorder(l)), this);
+  place(findBorder, 10, 144, 44, 14);
+  place(new QLabel(Q(t.borderNote(l)), this), 58, 147, 109, 8);
+
+  auto* save = new QCheckBox(Q(t.saveInRegistry(l)), this);
+  save->setChecked(presenter_.saveChecked());
+  save->setEnabled(presenter_.saveEnabled());
+  place(save, 10, 182, 157, 10);
+
+  auto* ok = new QPushButton(Q(kOkButton(l)), this);
+  auto* cancel = new QPushButton(Q(kCancelButton(l)), this);
+  place(ok, 30, 198, 50, 14);
+  place(cancel, 95, 198, 50, 14);
+  ok->setDefault(true);
+
+  connect(findTerrain, &QPushButton::clicked, this, [this] { presenter_.FindTerrain(terrain_->text().toStdString()); });
+  connect(findBorder, &QPushButton::clicked, this, [this] { presenter_.FindBorder(border_->text().toStdString()); });
+  connect(save, &QCheckBox::toggled, this, [this](bool on) { presenter_.SetSave(on); });
+  connect(ok, &QPushButton::clicked, this,
+          [this] { presenter_.Ok(terrain_->text().toStdString(), border_->text().toStdString()); });
+  connect(cancel, &QPushButton::clicked, this, [this] { presenter_.Cancel(); });
+}
+
+int DirectoryDialog::Run(int x, int y) {
+  presenter_.Open();
+  PlaceDialogWidget(*this, parentWidget(), x, y);
+  return exec();
+}
+
+void DirectoryDialog::SetTerrainText(const std::string& dir) { terrain_->setText(Q(dir)); }
+void DirectoryDialog::SetBorderText(const std::string& dir) { border_->setText(Q(dir)); }
+
+}  // namespace terrainmap::ui
