@@ -33,30 +33,31 @@ DirectoryDialog::DirectoryDialog(QWidget* owner, quorla::Host& host, quorla::Set
   place(storedTerrain, 10, 16, 157, 10);
   place(storedBorder, 10, 30, 157, 10);
 
-  place(new QGroupBox(Q(t.setting(l)), this), 4, 54, 167, 122);
-  place(new QLabel(Q(t.terrainLabel(l)), this), 10, 66, 157, 8);
+  // Each directory: its label, the edit box, "Find" and below it the note on what the folder holds.
+  place(new QGroupBox(Q(t.setting(l)), this), 4, 52, 167, 130);
+  place(new QLabel(Q(t.terrainLabel(l)), this), 10, 64, 157, 8);
   terrain_ = new QLineEdit(this);
-  place(terrain_, 10, 77, 157, 12);
+  place(terrain_, 10, 74, 157, 12);
   auto* findTerrain = new QPushButton(Q(t.findTerrain(l)), this);
-  place(findTerrain, 10, 92, 44, 14);
-  place(new QLabel(Q(t.terrainNote(l)), this), 58, 95, 109, 8);
+  place(findTerrain, 10, 89, 44, 14);
+  place(new QLabel(Q(t.terrainNote(l)), this), 10, 106, 157, 8);
 
-  place(new QLabel(Q(t.borderLabel(l)), this), 10, 118, 157, 8);
+  place(new QLabel(Q(t.borderLabel(l)), this), 10, 122, 157, 8);
   border_ = new QLineEdit(this);
-  place(border_, 10, 129, 157, 12);
+  place(border_, 10, 132, 157, 12);
   auto* findBorder = new QPushButton(Q(t.findBorder(l)), this);
-  place(findBorder, 10, 144, 44, 14);
-  place(new QLabel(Q(t.borderNote(l)), this), 58, 147, 109, 8);
+  place(findBorder, 10, 147, 44, 14);
+  place(new QLabel(Q(t.borderNote(l)), this), 10, 164, 157, 8);
 
   auto* save = new QCheckBox(Q(t.saveInRegistry(l)), this);
   save->setChecked(presenter_.saveChecked());
   save->setEnabled(presenter_.saveEnabled());
-  place(save, 10, 182, 157, 10);
+  place(save, 10, 185, 157, 10);
 
   auto* ok = new QPushButton(Q(kOkButton(l)), this);
   auto* cancel = new QPushButton(Q(kCancelButton(l)), this);
-  place(ok, 30, 198, 50, 14);
-  place(cancel, 95, 198, 50, 14);
+  place(ok, 30, 199, 50, 14);
+  place(cancel, 95, 199, 50, 14);
   ok->setDefault(true);
 
   connect(findTerrain, &QPushButton::clicked, this, [this] { presenter_.FindTerrain(terrain_->text().toStdString()); });
