@@ -26,7 +26,7 @@ GeoBoxPropertiesDialog::GeoBoxPropertiesDialog(QWidget* owner, quorla::SettingsS
   setFont(quorla::ui::DialogFont());
   const quorla::ui::DialogUnits du(font());
   setWindowTitle(Q(presenter_.Title()));
-  setFixedSize(du.X(206), du.Y(168));
+  setFixedSize(du.X(206), du.Y(160));
   auto place = [&](QWidget* w, int x, int y, int width, int height) { w->setGeometry(du.Rect(x, y, width, height)); };
 
   // One half of the dialog: the check box, the group of start options and the example.
