@@ -8,7 +8,7 @@
 #include "dialogs/datum_dialog_texts.h"
 #include "dialogs/dialog_buttons.h"
 #include "ui/dialog_position.h"
-#include "ui/dialog_units.h"
+#include "ui/dialog_layout.h"
 #include "ui/geo_entry_edit.h"
 #include "ui/qt_text.h"
 
@@ -20,40 +20,36 @@ DatumDialog::DatumDialog(QWidget* owner, const DatumDialogStart& start, const Ge
     : QDialog(owner), presenter_(*this, start) {
   const auto& t = kDatumDialogTexts;
   const quorla::Language l = start.language;
-  setFont(quorla::ui::DialogFont());
-  const quorla::ui::DialogUnits du(font());
-  setWindowTitle(Q(presenter_.Title()));
-  setFixedSize(du.X(202), du.Y(100));
+  const DialogLayout layout(*this, presenter_.Title(), 202, 100);
 
-  auto place = [&](QWidget* w, int x, int y, int width, int height) { w->setGeometry(du.Rect(x, y, width, height)); };
-  place(new QLabel(Q(t.fromSystem(l)), this), 4, 6, 90, 8);
+  layout.Put(new QLabel(Q(t.fromSystem(l)), this), 4, 6, 90, 8);
   systems_ = new QComboBox(this);
   for (int i = 0; i < kGeodeticSystemCount; ++i) systems_->addItem(Q(GeodeticSystemAt(i)->listText));
   systems_->setMaxVisibleItems(kGeodeticSystemCount);
-  place(systems_, 96, 4, 102, 12);
+  layout.Put(systems_, 96, 4, 102, 12);
 
-  place(new QLabel(Q(t.coordinates(l)), this), 4, 22, 52, 8);
+  layout.Put(new QLabel(Q(t.coordinates(l)), this), 4, 22, 52, 8);
   inputLabel_ = new QLabel(this);
-  place(inputLabel_, 4, 30, 52, 8);
+  layout.Put(inputLabel_, 4, 30, 52, 8);
   first_ = new GeoEntryEdit(GeoEntryEdit::Mode::Longitude, properties, false, this);
   second_ = new GeoEntryEdit(GeoEntryEdit::Mode::Latitude, properties, false, this);
-  place(first_, 58, 25, 68, 12);
-  place(second_, 130, 25, 68, 12);
+  layout.Put(first_, 58, 25, 68, 12);
+  layout.Put(second_, 130, 25, 68, 12);
 
-  place(new QLabel(Q(t.toWgs84(l)), this), 4, 44, 120, 8);
+  layout.Put(new QLabel(Q(t.toWgs84(l)), this), 4, 44, 120, 8);
   resultLon_ = new QLineEdit(this);
   resultLat_ = new QLineEdit(this);
   for (QLineEdit* r : {resultLon_, resultLat_}) {
     r->setReadOnly(true);
     r->setFocusPolicy(Qt::NoFocus);
   }
-  place(resultLon_, 58, 53, 68, 12);
-  place(resultLat_, 130, 53, 68, 12);
+  layout.Put(resultLon_, 58, 53, 68, 12);
+  layout.Put(resultLat_, 130, 53, 68, 12);
 
   int x = 4;
   auto button = [&](quorla::BiText text, int width, auto action) {
     auto* b = new QPushButton(Q(text(l)), this);
-    place(b, x, 70, width, 14);
+    layout.Put(b, x, 70, width, 14);
     x += width + 4;
     connect(b, &QPushButton::clicked, this, action);
     return b;
@@ -64,7 +60,7 @@ DatumDialog::DatumDialog(QWidget* owner, const DatumDialogStart& start, const Ge
 
   status_ = new QLabel(this);
   status_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  place(status_, 0, 89, 202, 11);
+  layout.Put(status_, 0, 89, 202, 11);
 
   connect(systems_, &QComboBox::currentIndexChanged, this, [this](int index) { presenter_.SystemChosen(index); });
   const auto edited = [this] { presenter_.InputsEdited(first_->text().toStdString(), second_->text().toStdString()); };

@@ -11,7 +11,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/geo_box_properties_texts.h"
 #include "ui/dialog_position.h"
-#include "ui/dialog_units.h"
+#include "ui/dialog_layout.h"
 #include "ui/qt_text.h"
 
 namespace terrainmap::ui {
@@ -23,30 +23,26 @@ GeoBoxPropertiesDialog::GeoBoxPropertiesDialog(QWidget* owner, quorla::SettingsS
     : QDialog(owner), presenter_(store, language, caption) {
   const auto& t = kGeoBoxPropertiesTexts;
   const quorla::Language l = language;
-  setFont(quorla::ui::DialogFont());
-  const quorla::ui::DialogUnits du(font());
-  setWindowTitle(Q(presenter_.Title()));
-  setFixedSize(du.X(206), du.Y(160));
-  auto place = [&](QWidget* w, int x, int y, int width, int height) { w->setGeometry(du.Rect(x, y, width, height)); };
+  const DialogLayout layout(*this, presenter_.Title(), 206, 160);
 
   // One half of the dialog: the check box, the group of start options and the example.
   auto half = [&](int top, quorla::BiText skipText, bool skipChecked, std::span<const quorla::BiText> options,
                   int chosen, quorla::BiText example, auto setSkip, auto setStart) {
     auto* skip = new QCheckBox(Q(skipText(l)), this);
     skip->setChecked(skipChecked);
-    place(skip, 8, top, 140, 10);
+    layout.Put(skip, 8, top, 140, 10);
     connect(skip, &QCheckBox::toggled, this, setSkip);
     const int groupHeight = 14 + 12 * static_cast<int>(options.size());
-    place(new QGroupBox(Q(t.selectionBegins(l)), this), 4, top + 13, 146, groupHeight);
+    layout.Put(new QGroupBox(Q(t.selectionBegins(l)), this), 4, top + 13, 146, groupHeight);
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < static_cast<int>(options.size()); ++i) {
       auto* option = new QRadioButton(Q(options[i](l)), this);
-      place(option, 12, top + 25 + 12 * i, 134, 10);
+      layout.Put(option, 12, top + 25 + 12 * i, 134, 10);
       group->addButton(option, i);
       option->setChecked(i == chosen);
     }
     connect(group, &QButtonGroup::idClicked, this, setStart);
-    place(new QLabel(Q(example(l)), this), 8, top + 16 + groupHeight, 140, 8);
+    layout.Put(new QLabel(Q(example(l)), this), 8, top + 16 + groupHeight, 140, 8);
     return top + 30 + groupHeight;
   };
   GeoBoxPropertiesPresenter& p = presenter_;
@@ -57,8 +53,8 @@ GeoBoxPropertiesDialog::GeoBoxPropertiesDialog(QWidget* owner, quorla::SettingsS
 
   auto* ok = new QPushButton(Q(kOkButton(l)), this);
   auto* cancel = new QPushButton(Q(kCancelButton(l)), this);
-  place(ok, 156, 8, 46, 14);
-  place(cancel, 156, 26, 46, 14);
+  layout.Put(ok, 156, 8, 46, 14);
+  layout.Put(cancel, 156, 26, 46, 14);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] {
     presenter_.Ok();
