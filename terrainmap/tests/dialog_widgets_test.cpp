@@ -36,7 +36,8 @@ QApplication& App() {
   return *app;
 }
 
-// One key and what the box holds after it: text, then the selection (the caret when equal).
+// One key ("\b" for Backspace) and what the box holds after it: text, then the selection (the
+// caret when equal).
 struct Key {
   const char* key;
   const char* text;
@@ -65,7 +66,8 @@ const Script kScripts[] = {
       {"w", "015 W 37 00", 9, 9},   // a lower-case w after the degrees
       {"6", "015 W 37 00", 9, 9},   // a seconds tens digit of 6 is refused
       {"5", "015 W 37 50", 10, 10},
-      {"9", "015 W 37 59", 10, 10}}},  // the caret never passes 10
+      {"9", "015 W 37 59", 10, 10},  // the caret never passes 10
+      {"\b", "015 W 37 00", 9, 9}}},  // the 9 slides into the tens and is dropped
     {"longitude, one step, selection from the first digit",
      GeoEntryEdit::Mode::Longitude,
      {-1, 1, 0, 0},
@@ -116,7 +118,8 @@ TEST(GeoEntryEdit, TypedKeyByKey) {
     int step = 0;
     for (const Key& k : s.keys) {
       SCOPED_TRACE(++step);
-      QTest::keyClicks(box, k.key);
+      if (k.key[0] == '\b') QTest::keyClick(box, Qt::Key_Backspace);
+      else QTest::keyClicks(box, k.key);
       EXPECT_EQ(box->text().toStdString(), k.text);
       if (k.start == k.end) {
         EXPECT_FALSE(box->hasSelectedText());
