@@ -215,6 +215,7 @@ TEST_F(EntryPoints, TransfsourTypedIntoAndConfirmed) {
   std::string shown;
   WhenModal([&](QDialog* d) {
     EXPECT_EQ(d->windowTitle(), "Test Conversion of Marker geo.coordinates");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
     auto boxes = EntryBoxes(d);
     ASSERT_EQ(boxes.size(), 2u);
     boxes[0]->setFocus();
@@ -259,6 +260,25 @@ TEST_F(EntryPoints, TransfsourCancelledLeavesTheBlock) {
   EXPECT_STREQ(p.coords, "015E0000,50N0000");
   EXPECT_EQ(p.buttons, 2);
   EXPECT_FALSE(quorla::SettingsStore().QueryText(quorla::kQuorlaKey, "GeoSyst"));  // unchanged: not written
+}
+
+TEST_F(EntryPoints, ModalOverItsOwnerWherePlaced) {
+  QWidget owner;
+  owner.setGeometry(40, 30, 700, 520);  // within the offscreen screen of 800 x 600
+  owner.show();
+  TransfSourParams p = Block(0, "", 0);
+  p.parent = static_cast<uint32_t>(owner.winId());
+  p.x = -3;  // flush with the owner's right edge
+  p.y = -2;  // and with its top
+  WhenModal([&](QDialog* d) {
+    EXPECT_EQ(d->parentWidget(), &owner);
+    EXPECT_TRUE(d->isModal());
+    const QRect o = owner.frameGeometry(), f = d->frameGeometry();
+    EXPECT_EQ(f.right(), o.right());
+    EXPECT_EQ(f.top(), o.top());
+    d->reject();
+  });
+  EXPECT_EQ(NASTAVGEOPROP(&p), 0);
 }
 
 TEST_F(EntryPoints, NastavadresBothLanguagesAndOk) {
