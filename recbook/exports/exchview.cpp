@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "editor/editor_settings.h"
-#include "editor/viewer_setup.h"
+#include "viewer/viewer_setup.h"
 #include "editor_params.h"
 #include "entry_texts.h"
 #include "ui/entry_application.h"

@@ -22,7 +22,7 @@
 #include "ui/tagged_header_dialog.h"
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 
 namespace recbook::ui {
 
@@ -229,6 +229,7 @@ void EditorWindow::ShowExportProgress(const std::string& title, uint64_t done, u
 
 void EditorWindow::ListReset() { model_->Reset(); }
 void EditorWindow::ListRowsChanged(size_t first, size_t last) { model_->RowsChanged(first, last); }
+void EditorWindow::ReorderList(const LineReorder& reorder) { model_->Reorder(reorder); }
 std::vector<size_t> EditorWindow::SelectedRows() const { return list_->SelectedRows(); }
 size_t EditorWindow::CaretRow() const { return list_->CaretRow(); }
 void EditorWindow::SelectRows(std::span<const size_t> rows, size_t caret) { list_->SelectRows(rows, caret); }

@@ -117,6 +117,7 @@ void ViewerWindow::SetActionsEnabled(bool enabled) {
 }
 
 void ViewerWindow::ListReset() { model_->Reset(); }
+void ViewerWindow::ReorderList(const LineReorder& reorder) { model_->Reorder(reorder); }
 
 std::optional<size_t> ViewerWindow::SelectedRow() const {
   const std::vector<size_t> rows = list_->SelectedRows();

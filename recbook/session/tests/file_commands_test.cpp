@@ -9,7 +9,7 @@
 #include <string>
 
 #include "atomic_file.h"
-#include "editor/file_commands.h"
+#include "session/file_commands.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
 #include "testing/scripted_host.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/record_file.h"
-#include "editor/viewer_setup.h"
-#include "editor/viewer_view.h"
+#include "viewer/record_file.h"
+#include "viewer/viewer_setup.h"
+#include "viewer/viewer_view.h"
 #include "host.h"
 #include "listing/record_list.h"
 

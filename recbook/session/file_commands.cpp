@@ -1,11 +1,11 @@
-#include "editor/file_commands.h"
+#include "session/file_commands.h"
 
 #include <unistd.h>
 
 #include "atomic_file.h"
-#include "editor/edited_file_writer.h"
-#include "editor/file_texts.h"
-#include "editor/path_parts.h"
+#include "session/edited_file_writer.h"
+#include "session/file_texts.h"
+#include "session/path_parts.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
 #include "records/file_conversion.h"

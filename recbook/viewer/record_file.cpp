@@ -1,4 +1,4 @@
-#include "editor/record_file.h"
+#include "viewer/record_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
