@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 
+#include "directories/directory_checks.h"
 #include "map_params.h"
 #include "settings_store.h"
 #include "ui/geo_entry_edit.h"
@@ -326,7 +327,8 @@ TEST_F(EntryPoints, NastavgeopropBothLanguagesStoresOnOk) {
 
 TEST(DirectoryExports, ChecksThroughTheLibrary) {
   EXPECT_STREQ(VERADRHCM(nullptr), "");
-  EXPECT_STREQ(VERADRHRA("/nonexistent/quorla"), "");
+  // A missing border directory falls back to the installed demo folder when there is one.
+  EXPECT_EQ(std::string(VERADRHRA("/nonexistent/quorla")), VerifyBorderDirectory("/nonexistent/quorla"));
 }
 
 }  // namespace
