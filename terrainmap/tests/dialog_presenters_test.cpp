@@ -117,13 +117,6 @@ TEST(DatumDialogPresenter, PlanarSwitchShowsGaussKrugerAndBringsTheTextsBack) {
   EXPECT_EQ(view.resultLon + view.resultLat, geographicResult);
 }
 
-TEST(DatumDialogPresenter, PlanarStatusInCzech) {
-  FakeDatumView view;
-  DatumDialogPresenter p(view, Start("015E0000,50N0000", 2, Language::Czech));
-  p.Open();
-  EXPECT_EQ(view.status, " Gauss-Kruger  rovinné  souř.,  ...  Elips. Krassovsky 1940");
-}
-
 TEST(DatumDialogPresenter, StoredPlanarChoiceOpensWithPlanarInput) {
   FakeDatumView view;
   DatumDialogPresenter p(view, Start("015E0000,50N0000", 2));
@@ -183,7 +176,7 @@ TEST(DatumDialogPresenter, CancelLeavesNoResult) {
   EXPECT_EQ(p.resultCoords(), "");
 }
 
-TEST(DatumDialogPresenter, TitleByKindAndLanguageButtonsByChoice) {
+TEST(DatumDialogPresenter, TitleByKindAndLanguage) {
   struct Case {
     int kind;
     Language language;
@@ -201,16 +194,6 @@ TEST(DatumDialogPresenter, TitleByKindAndLanguageButtonsByChoice) {
     DatumDialogStart s = Start("", 0, c.language);
     s.kind = c.kind;
     EXPECT_EQ(DatumDialogPresenter(view, s).Title(), c.title);
-  }
-  FakeDatumView view;
-  for (auto [buttons, ok, find] : {std::tuple{DatumButtons::OkCancel, true, false},
-                                   std::tuple{DatumButtons::FindCancel, false, true},
-                                   std::tuple{DatumButtons::All, true, true}}) {
-    DatumDialogStart s = Start("", 0);
-    s.buttons = buttons;
-    DatumDialogPresenter p(view, s);
-    EXPECT_EQ(p.ShowsOk(), ok);
-    EXPECT_EQ(p.ShowsFind(), find);
   }
 }
 

@@ -18,7 +18,6 @@
 #include <fstream>
 #include <functional>
 
-#include "directories/directory_checks.h"
 #include "map_params.h"
 #include "settings_store.h"
 #include "ui/geo_entry_edit.h"
@@ -325,10 +324,12 @@ TEST_F(EntryPoints, NastavgeopropBothLanguagesStoresOnOk) {
   EXPECT_EQ(quorla::SettingsStore().QueryText(quorla::kQuorlaKey, "GeoTxtBox"), " 1, 0, 0, 0");
 }
 
-TEST(DirectoryExports, ChecksThroughTheLibrary) {
-  EXPECT_STREQ(VERADRHCM(nullptr), "");
-  // A missing border directory falls back to the installed demo folder when there is one.
-  EXPECT_EQ(std::string(VERADRHRA("/nonexistent/quorla")), VerifyBorderDirectory("/nonexistent/quorla"));
+TEST_F(EntryPoints, DirectoryChecksThroughTheLibrary) {
+  fs::create_directories(root_ / "lines");
+  std::ofstream(root_ / "lines" / "AUT.CBR") << "x";
+  EXPECT_STREQ(VERADRHCM(nullptr), "");  // no fallback in the test's data folder
+  EXPECT_STREQ(VERADRHRA((root_ / "nothing").c_str()), "");
+  EXPECT_EQ(std::string(VERADRHRA((root_ / "lines").c_str())), (root_ / "lines").string());
 }
 
 }  // namespace
