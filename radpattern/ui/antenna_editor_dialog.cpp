@@ -17,6 +17,7 @@
 #include "horizontal_graphs.h"
 #include "page_drawing.h"
 #include "ui/dialog_units.h"
+#include "ui/editor_icon.h"
 #include "ui/owner_state.h"
 #include "ui/surface_widget.h"
 
@@ -37,6 +38,7 @@ AntennaEditorDialog::AntennaEditorDialog(const EditorEntry& entry, QWidget* owne
   setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowTitleHint);
   setFont(quorla::ui::DialogFont());
+  setWindowIcon(EditorIcon());
   presenter_ = std::make_unique<AntennaEditorPresenter>(*this, host_, entry);
   const quorla::ui::DialogUnits du(font());
   setFixedSize(du.X(kWidth), du.Y(kHeight));
