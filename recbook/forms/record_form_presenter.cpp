@@ -65,14 +65,6 @@ RuledText RecordFormPresenter::Typed(int box, std::string_view text, int caret) 
   return r;
 }
 
-std::optional<RuledText> RecordFormPresenter::FocusSelection(int box) const {
-  if (box != kLongitudeBox && box != kLatitudeBox) return std::nullopt;
-  const auto kind = box == kLongitudeBox ? quorla::GeoKind::Longitude : quorla::GeoKind::Latitude;
-  const terrainmap::BoxSelection s = terrainmap::FocusSelection(kind, setup_.geo, false);
-  const int size = static_cast<int>(BoxText(texts_, box).size());
-  return RuledText{BoxText(texts_, box), std::min(s.start, size), std::min(s.end, size)};
-}
-
 StationRecord RecordFormPresenter::Record() const { return BuildStationRecord(StationValuesOf(texts_)); }
 
 // "NN,LL": box NN, its first LL characters selected (the six-character band marks end in "012").

@@ -42,9 +42,6 @@ class RecordFormPresenter {
   // The user changed a box: text and caret after the change. Returns the text and selection the
   // box shows after its input rule.
   RuledText Typed(int box, std::string_view text, int caret);
-  // The selection a box takes when it gets the focus (the co-ordinate boxes' properties);
-  // nullopt: the page's usual selection.
-  std::optional<RuledText> FocusSelection(int box) const;
 
   // The record of the boxes after CheckRecord with the user (message boxes, waivable questions).
   // nullopt when a check failed: the focus is on the marked box with its characters selected.

@@ -305,6 +305,11 @@ TEST_F(EditorWindowTest, FormsTypedKeyByKeyAndSaved) {
   EXPECT_EQ(form.box(32)->text(), "030EA10");
   TypeInto(form.box(32), pattern.constData());
   EXPECT_TRUE(form.saveButton()->property("changed").toBool());
+  QApplication::setActiveWindow(&window);  // the entry box normalises what is typed while it has the focus
+  form.box(20)->setFocus();
+  QTest::keyClicks(form.box(20), "0161530");
+  const std::string longitude = form.box(20)->text().remove(' ').toStdString();
+  EXPECT_EQ(longitude.size(), 8u);
 
   TypeInto(form.box(19), "");
   QTest::keyClick(form.box(19), Qt::Key_Delete);
@@ -323,6 +328,7 @@ TEST_F(EditorWindowTest, FormsTypedKeyByKeyAndSaved) {
   const StationRecord r = RecordFromText<StationRecord>({stored, kRecordSize});
   EXPECT_EQ(std::string(ItemText(r, Item::k4B)), "AUT");
   EXPECT_EQ(std::string(ItemText(r, Item::k2C)), "25122003");
+  EXPECT_EQ(std::string(ItemText(r, Item::k4C)).substr(0, 8), longitude);  // as the entry box shows it
   EXPECT_EQ(std::string(ItemText(r, Item::k9XH)), pattern.toStdString());
   EXPECT_EQ(window.presenter().files().changes(), 1);
 

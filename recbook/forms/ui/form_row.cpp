@@ -22,8 +22,8 @@ FormRow::FormRow(const QString& label, const std::vector<RowBox>& boxes, QWidget
     if (!text.isEmpty()) line->addWidget(new QLabel(text));
   };
   const auto addBox = [&] {
-    auto* edit = new QLineEdit;
     const RowBox& b = boxes[next++];
+    QLineEdit* edit = b.edit ? b.edit : new QLineEdit;
     edit->setObjectName(QString("box%1").arg(b.id));
     if (b.fixedFont) edit->setFont(quorla::ui::ListFont());
     edit->setFixedWidth(QFontMetrics(edit->font()).horizontalAdvance(QString(b.characters + 1, '0')) + 10);

@@ -19,6 +19,7 @@ struct RowBox {
   int id;
   int characters;  // the width of the box in characters
   bool fixedFont;
+  QLineEdit* edit = nullptr;  // a box of its own kind; nullptr: a plain line edit
 };
 
 class FormRow : public QWidget {

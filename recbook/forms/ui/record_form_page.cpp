@@ -1,13 +1,11 @@
 #include "forms/ui/record_form_page.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 
 #include "forms/form_boxes.h"
@@ -16,6 +14,7 @@
 #include "listing/command_ids.h"
 #include "search/search_texts.h"
 #include "ui/dialog_units.h"
+#include "ui/geo_entry_edit.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {
@@ -32,7 +31,8 @@ int BoxCharacters(const RecordBox& box) {
 
 }  // namespace
 
-RecordFormPage::RecordFormPage(quorla::Language language, QWidget* parent) : QWidget(parent) {
+RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoBoxProperties& geo, QWidget* parent)
+    : QWidget(parent) {
   setObjectName("recordForm");
   auto* inner = new QWidget;
   auto* grid = new QGridLayout(inner);
@@ -41,8 +41,12 @@ RecordFormPage::RecordFormPage(quorla::Language language, QWidget* parent) : QWi
   int row = 1;
   for (const RecordBox& box : kRecordBoxes) {
     if (box.id == kLatitudeBox) continue;  // on the longitude's row
-    std::vector<RowBox> parts{{box.id, BoxCharacters(box), box.rule.kind != RuleKind::Geo}};
-    if (box.id == kLongitudeBox) parts.push_back({kLatitudeBox, 10, false});
+    std::vector<RowBox> parts{{box.id, BoxCharacters(box), true}};
+    if (box.id == kLongitudeBox) {
+      using terrainmap::ui::GeoEntryEdit;
+      parts = {{kLongitudeBox, 11, false, new GeoEntryEdit(GeoEntryEdit::Mode::Longitude, geo)},
+               {kLatitudeBox, 10, false, new GeoEntryEdit(GeoEntryEdit::Mode::Latitude, geo)}};
+    }
     auto* r = new FormRow(Q(box.label(language)), parts);
     for (size_t i = 0; i < r->boxCount(); ++i) boxes_[parts[i].id] = r->box(i);
     grid->addWidget(r, row++, 0);
@@ -74,32 +78,31 @@ RecordFormPage::RecordFormPage(quorla::Language language, QWidget* parent) : QWi
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(scroll);
-  for (const auto& [id, edit] : boxes_) edit->installEventFilter(this);
 }
 
+// The co-ordinate boxes keep their display form themselves; the presenter learns their text.
 void RecordFormPage::Bind(RecordFormPresenter& presenter, std::function<void(int)> command) {
-  presenter_ = &presenter;
-  for (const auto& [id, edit] : boxes_)
-    ConnectTyping(edit, id, [&presenter](int box, std::string_view text, int caret) { return presenter.Typed(box, text, caret); });
+  for (const auto& [id, edit] : boxes_) {
+    auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(edit);
+    if (!geo) {
+      ConnectTyping(edit, id, [&presenter](int box, std::string_view text, int caret) { return presenter.Typed(box, text, caret); });
+      continue;
+    }
+    geo->OnNormalised([&presenter, geo, id = id] {
+      const QByteArray bytes = geo->text().toLatin1();
+      presenter.Typed(id, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), geo->cursorPosition());
+    });
+  }
   connect(firstButton_, &QPushButton::clicked, this, [command] { command(kFormFirstButton); });
   connect(saveButton_, &QToolButton::clicked, this, [command] { command(kSaveRecord); });
 }
 
-// The co-ordinate boxes take the selection of the user's entry-box properties on focus.
-bool RecordFormPage::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && presenter_) {
-    for (const int id : {kLongitudeBox, kLatitudeBox}) {
-      QLineEdit* edit = boxes_[id];
-      if (watched != edit) continue;
-      if (const std::optional<RuledText> s = presenter_->FocusSelection(id))
-        QTimer::singleShot(0, edit, [edit, s] { edit->setSelection(s->selectionStart, s->selectionEnd - s->selectionStart); });
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 void RecordFormPage::ShowBoxText(int box, const std::string& text) {
-  boxes_.at(box)->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+  const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(boxes_.at(box)))
+    geo->PutText(shown);
+  else
+    boxes_.at(box)->setText(shown);
 }
 
 void RecordFormPage::FocusBox(int box, int start, int end) {

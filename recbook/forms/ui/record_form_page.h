@@ -7,6 +7,7 @@
 #include <map>
 
 #include "bilingual_texts.h"
+#include "entry/geo_box_properties.h"
 #include "forms/record_form_view.h"
 
 class QLabel;
@@ -22,7 +23,8 @@ namespace recbook::ui {
 
 class RecordFormPage : public QWidget, public RecordFormView {
  public:
-  explicit RecordFormPage(quorla::Language language, QWidget* parent = nullptr);
+  // geo: the user's properties of the co-ordinate entry boxes 20 and 21.
+  RecordFormPage(quorla::Language language, const terrainmap::GeoBoxProperties& geo, QWidget* parent = nullptr);
 
   // command receives the page's buttons as editor commands (4 and 219).
   void Bind(RecordFormPresenter& presenter, std::function<void(int)> command);
@@ -38,11 +40,7 @@ class RecordFormPage : public QWidget, public RecordFormView {
   void ShowChanged(bool changed) override;
   void ShowFirstButton(const std::string& text) override;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  RecordFormPresenter* presenter_ = nullptr;
   std::map<int, QLineEdit*> boxes_;
   QLabel* number_ = nullptr;
   QPushButton* firstButton_ = nullptr;
