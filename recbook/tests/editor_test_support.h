@@ -20,6 +20,11 @@ class RecordingEditorView : public EditorView {
   void SetItemEnabled(int id, bool e) override { items[id] = e; }
   void SetSortCheck(int order) override { checked = order; }
   void SetEditMenu(const std::vector<EditMenuEntry>& e) override { editMenu = e; }
+  const EditMenuEntry* editMenuItem(int id) const {
+    for (const EditMenuEntry& e : editMenu)
+      if (e.id == id) return &e;
+    return nullptr;
+  }
   void SetFileField(const std::string& t) override { fileField = t; }
   void SetInformation(const std::string& t) override {
     information = t;
