@@ -13,6 +13,7 @@
 #include <string>
 
 #include "atomic_file.h"
+#include "quiet_host.h"
 #include "editor/editor_presenter.h"
 #include "platform_paths.h"
 #include "records/sample_generator.h"
@@ -43,7 +44,7 @@ double ResidentBytes() {
 }
 
 // Answers the open dialog with the file; anything else is not asked while opening.
-class OpenHost : public quorla::Host {
+class OpenHost : public quorla::QuietHost {
  public:
   quorla::Answer Message(std::string_view text, std::string_view, quorla::Buttons, quorla::Icon) override {
     message = text;
@@ -54,29 +55,13 @@ class OpenHost : public quorla::Host {
     if (!message.empty()) return {};
     return Million();
   }
-  std::string message;
-  std::string SaveFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string ChooseDirectory(std::string_view, std::string_view) override { return {}; }
-  void Beep() override {}
-  void SetClipboardText(std::string_view) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardPicture(const quorla::Picture&) override {}
-  bool OpenWebPage(std::string_view) override { return false; }
   quorla::LocalTime Now() override { return {2026, 12, 7, 0, 0, 0}; }
-  bool SetClock(const quorla::LocalTime&) override { return false; }
   void ProcessEvents() override { ++pumps; }
+  std::string message;
   long pumps = 0;
 };
 
-// Form pages that show nothing.
-class NullRecordForm : public RecordFormView {
- public:
-  void ShowBoxText(int, const std::string&) override {}
-  void FocusBox(int, int, int) override {}
-  void ShowRecordNumber(const std::string&, bool) override {}
-  void ShowChanged(bool) override {}
-  void ShowFirstButton(const std::string&) override {}
-};
+// A header page that shows nothing.
 class NullHeaderForm : public HeaderFormView {
  public:
   void ShowBoxText(int, const std::string&) override {}
@@ -124,7 +109,7 @@ class NullView : public EditorView {
   long steps = 0;
 
  private:
-  NullRecordForm recordForm_;
+  NoRecordFormPage recordForm_;
   NullHeaderForm headerForm_;
 };
 

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "atomic_file.h"
+#include "quiet_host.h"
 #include "forms/record_form_presenter.h"
 #include "records/item_table.h"
 #include "subcommand_table.h"
@@ -14,38 +15,18 @@
 namespace vatool {
 namespace {
 
-// The form's page on the command line: the presenter's box texts are read from it directly.
-class NoPage : public recbook::RecordFormView {
- public:
-  void ShowBoxText(int, const std::string&) override {}
-  void FocusBox(int, int, int) override {}
-  void ShowRecordNumber(const std::string&, bool) override {}
-  void ShowChanged(bool) override {}
-  void ShowFirstButton(const std::string&) override {}
-};
-
 // The user of the check: its messages go to standard error, and nothing is waived (a question is
 // answered No), so a record is written only when it passes every check.
-class ErrorStreamHost : public quorla::Host {
+class ErrorStreamHost : public quorla::QuietHost {
  public:
   explicit ErrorStreamHost(std::ostream& err) : err_(err) {}
-  quorla::Answer Message(std::string_view text, std::string_view, quorla::Buttons buttons, quorla::Icon) override {
+  quorla::Answer Message(std::string_view text, std::string_view title, quorla::Buttons buttons,
+                         quorla::Icon icon) override {
     std::string plain(text);
     for (size_t at; (at = plain.find("\r\n")) != std::string::npos;) plain.replace(at, 2, "\n");
     err_ << plain << '\n';
-    return buttons == quorla::Buttons::Ok ? quorla::Answer::Ok : quorla::Answer::No;
+    return QuietHost::Message(text, title, buttons, icon);
   }
-  std::string OpenFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string ChooseDirectory(std::string_view, std::string_view) override { return {}; }
-  void Beep() override {}
-  void SetClipboardText(std::string_view) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardPicture(const quorla::Picture&) override {}
-  bool OpenWebPage(std::string_view) override { return false; }
-  quorla::LocalTime Now() override { return {}; }
-  bool SetClock(const quorla::LocalTime&) override { return false; }
-  void ProcessEvents() override {}
 
  private:
   std::ostream& err_;
@@ -80,7 +61,7 @@ bool LoadRecord(const Arguments& a, const std::string& path, recbook::RecordForm
 }
 
 int Show(const Arguments& a, std::ostream& out, std::ostream& err) {
-  NoPage page;
+  recbook::NoRecordFormPage page;
   ErrorStreamHost host(err);
   recbook::RecordFormPresenter form(host, page, {});
   LoadedRecord loaded;
@@ -123,7 +104,7 @@ bool TypeValue(recbook::RecordFormPresenter& form, const std::string& assignment
 
 int Edit(const Arguments& a, std::ostream&, std::ostream& err) {
   const std::vector<std::string>& operands = a.Positional();
-  NoPage page;
+  recbook::NoRecordFormPage page;
   ErrorStreamHost host(err);
   recbook::RecordFormPresenter form(host, page, {});
   LoadedRecord loaded;

@@ -19,4 +19,14 @@ class RecordFormView {
   virtual void ShowFirstButton(const std::string& text) = 0;
 };
 
+// The record form without a page (the command line): the presenter's texts are read directly.
+class NoRecordFormPage : public RecordFormView {
+ public:
+  void ShowBoxText(int, const std::string&) override {}
+  void FocusBox(int, int, int) override {}
+  void ShowRecordNumber(const std::string&, bool) override {}
+  void ShowChanged(bool) override {}
+  void ShowFirstButton(const std::string&) override {}
+};
+
 }  // namespace recbook
