@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/record_file.h"
+#include "records/working_copy.h"
 #include "editor/viewer_setup.h"
 #include "editor/viewer_view.h"
 #include "host.h"
@@ -65,7 +65,7 @@ class ViewerPresenter {
   ViewerView& view_;
   ViewerSetup setup_;
   void* transfer_;
-  RecordFile records_;
+  WorkingCopy records_;  // opened read-only
   RecordList list_;
   std::string file_;
   std::string result_;
