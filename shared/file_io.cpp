@@ -1,13 +1,12 @@
 #include "file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <vector>
 
+#include "input_file.h"
 #include "io_faults.h"
 
 namespace quorla {
@@ -112,28 +111,8 @@ bool RenameFile(const std::string& from, const std::string& to) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, uint64_t limit) {
-  bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) <= limit;
-  if (ok) bytes.reserve(static_cast<size_t>(st.st_size));
-  std::vector<char> buffer(1 << 20);
-  while (ok) {
-    // One byte past the limit tells a file that grew too large since fstat.
-    const uint64_t left = limit - bytes.size();
-    const uint64_t room = left == UINT64_MAX ? left : left + 1;
-    const long long n = ReadUpTo(fd, buffer.data(), static_cast<size_t>(std::min<uint64_t>(buffer.size(), room)));
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    bytes.append(buffer.data(), static_cast<size_t>(n));
-    ok = bytes.size() <= limit;
-  }
-  ::close(fd);
-  if (!ok) bytes.clear();
-  return ok;
+  const size_t most = static_cast<size_t>(std::min<uint64_t>(limit, SIZE_MAX - 1));
+  return ReadInputFile(path, most, bytes) == InputStatus::Ok;
 }
 
 }  // namespace quorla

@@ -27,8 +27,8 @@ bool SyncFile(int fd);
 bool CloseFile(int fd);
 bool RenameFile(const std::string& from, const std::string& to);
 
-// Reads a whole regular file of at most limit bytes; false when it cannot be opened or read, is
-// not a regular file, or is larger.
+// Reads a whole regular file of at most limit bytes (ReadInputFile of input_file.h, its cause of
+// failure left out); false when it cannot be opened or read, is not a regular file, or is larger.
 bool ReadWholeFile(const std::string& path, std::string& bytes, uint64_t limit = UINT64_MAX);
 
 }  // namespace quorla

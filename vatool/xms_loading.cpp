@@ -1,5 +1,7 @@
 #include "xms_loading.h"
 
+#include "platform_paths.h"
+
 namespace vatool {
 
 void ReportLoadFailure(recbook::LoadStatus status, const std::string& path, std::ostream& err) {
@@ -10,6 +12,12 @@ void ReportLoadFailure(recbook::LoadStatus status, const std::string& path, std:
 
 void ReportSaveFailure(const std::string& target, std::ostream& err) {
   err << "vatool: " << target << ": File wasn't save  !!\n";
+  // A temporary folder that cannot be used is said as such, not left to look like a full disk.
+  if (const recbook::TempStatus status = recbook::CheckTempFolder(); status != recbook::TempStatus::Ok) {
+    std::string folder;
+    quorla::PrivateTempFolder(folder);
+    ReportLoadFailure(recbook::LoadStatusOf(status), folder, err);
+  }
 }
 
 bool LoadForCommand(const std::string& path, std::string& trueBytes, std::ostream& err) {

@@ -1,5 +1,7 @@
 #include "editor/editor_menus.h"
 
+#include "search/search_texts.h"
+
 namespace recbook {
 namespace {
 
@@ -13,26 +15,25 @@ constexpr MenuItem kFileItems[] = {
 };
 
 constexpr MenuItem kCorrectionItems[] = {
-    {401, {"1. Automatic correction of errors in records", "1. Automatická oprava chyb v rekordech"}},
-    {402, {"2.a. Find out and correct errors that will cause Calc. errors",
-           "2.a. Najít a opravit chyby, které způsobí chyby výpočtu"}},
-    {403, {"2.b. Find out and correct  ALL errors in records", "2.b. Najít a opravit  VŠECHNY chyby v rekordech"}},
+    {kAutomaticCorrection, search_texts::kAutomaticCaption},
+    {kCalcErrorSearch, search_texts::kCalcSearchCaption},
+    {kAllErrorSearch, search_texts::kAllSearchCaption},
 };
 
 constexpr MenuItem kUtilityItems[] = {
-    {505, {"Setting  of  PC date and time", "Nastavení  data a času  PC"}},
-    {506, {"Setting of directories for DTM and Border lines", "Nastavení adresářů pro DTM a hraniční čáry"}},
-    {507, {"Setting of Lon, Lat  text-boxes properties", "Nastavení vlastností  polí  Lon, Lat"}},
+    {kDateTimeSetting, {"Setting  of  PC date and time", "Nastavení  data a času  PC"}},
+    {kDirectorySetting, {"Setting of directories for DTM and Border lines", "Nastavení adresářů pro DTM a hraniční čáry"}},
+    {kGeoBoxSetting, {"Setting of Lon, Lat  text-boxes properties", "Nastavení vlastností  polí  Lon, Lat"}},
 };
 
 constexpr MenuItem kHelpItems[] = {
-    {601, {"What is it VA-99 Exchange data file", "Co je VA-99 ''Exchange data'' soubor"}},
-    {605, {"Review of possible co-ordination record types", "Přehled možných typů koordinačních rekordů"}},
-    {602, {"Editor description", "Popis editoru"}},
-    {603, {"Editor control", "Ovládání editoru"}},
-    {607, {"Correction of Exchange file data items", "Oprava položek ''Exchange data'' souboru"}},
-    {604, {"List of error marks in Find out errors task", "Seznam značek chyb v úloze Hledání chyb"}},
-    {606, {"About this program", "O programu"}},
+    {kExchangeFileHelp, {"What is it VA-99 Exchange data file", "Co je VA-99 ''Exchange data'' soubor"}},
+    {kRecordTypesHelp, {"Review of possible co-ordination record types", "Přehled možných typů koordinačních rekordů"}},
+    {kEditorDescriptionHelp, {"Editor description", "Popis editoru"}},
+    {kEditorControlHelp, {"Editor control", "Ovládání editoru"}},
+    {kItemCorrectionHelp, {"Correction of Exchange file data items", "Oprava položek ''Exchange data'' souboru"}},
+    {kErrorCodesHelp, {"List of error marks in Find out errors task", "Seznam značek chyb v úloze Hledání chyb"}},
+    {kAboutHelp, {"About this program", "O programu"}},
 };
 
 }  // namespace
@@ -53,6 +54,6 @@ const std::array<MenuDefinition, kMenuCount>& MenuBar() {
   return bar;
 }
 
-bool CommandAvailable(int id) { return !(id >= 505 && id <= 507); }
+bool CommandAvailable(int id) { return !(id >= kDateTimeSetting && id <= kGeoBoxSetting); }
 
 }  // namespace recbook

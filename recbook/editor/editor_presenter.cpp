@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "editor/file_texts.h"
+#include "session/file_texts.h"
 #include "editor/help_texts.h"
-#include "editor/list_loading.h"
-#include "editor/path_parts.h"
-#include "editor/progress_step.h"
+#include "session/list_loading.h"
+#include "session/path_parts.h"
+#include "session/progress_step.h"
 #include "editor/tagged_header_check.h"
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
 #include "listing/tagged_file.h"
 #include "records/record_text.h"
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 #include "terrain_settings.h"
 
 namespace recbook {
@@ -89,18 +89,18 @@ void EditorPresenter::OnCommand(int id) {
         DeleteTagged();
       }
       return;
-    case search_texts::kAutomaticCorrection:
+    case kAutomaticCorrection:
       if (!list_.empty()) RunCorrection();
       return;
-    case search_texts::kCalcErrorSearch:
-    case search_texts::kAllErrorSearch: search_.OnCommand(id); return;
+    case kCalcErrorSearch:
+    case kAllErrorSearch: search_.OnCommand(id); return;
     case kErrorCodesHelp: search_.ShowErrorCodes(); return;
     case kRenameEdited: files_.RenameEditedFileCommand(); return;
     case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
     default: break;
   }
   if (IsSortOrder(id) && !list_.empty()) return Sort(id);
-  if (id >= 601 && id <= 607) return ShowHelp(id);
+  if (id >= kExchangeFileHelp && id <= kItemCorrectionHelp) return ShowHelp(id);
 }
 
 bool EditorPresenter::MayClose() {
@@ -159,16 +159,12 @@ bool EditorPresenter::BuildList() {
 
 void EditorPresenter::Sort(int order) {
   const int before = list_.order();
-  const std::vector<size_t> keep = view_.SelectedRows();
-  const size_t caret = view_.CaretRow();
-  list_.Sort(order);
-  view_.ListReset();
+  view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
   ShowOrderTexts();
-  if (order != before || keep.empty()) {
+  // A new order starts at its first line; the same order again keeps the selection on its lines.
+  if (order != before || view_.SelectedRows().empty()) {
     const size_t first = 0;
     view_.SelectRows({&first, 1}, 0);
-  } else {  // the same order again leaves the lines where they were
-    view_.SelectRows(keep, caret);
   }
   RefreshStatus();
 }
@@ -352,25 +348,34 @@ void EditorPresenter::SetSearchStatus(const std::string& text) {
 
 void EditorPresenter::RunCorrection() {
   view_.RunCorrectionDialog([this](CorrectionDialogView& dialog) {
-    return std::make_unique<CorrectionDialogPresenter>(
-        host_, dialog, CorrectionTarget{files_, list_, search_, *this, quorla::TerrainDirectory()}, start_.language,
-        start_.caption);
+    CorrectionTarget target{files_, quorla::TerrainDirectory(),
+                            [this](const CorrectionOutcome& outcome) { ReloadCorrected(outcome); }};
+    return std::make_unique<CorrectionDialogPresenter>(host_, dialog, std::move(target), start_.language,
+                                                       start_.caption);
   });
 }
 
-void EditorPresenter::ListRebuilt() {
+// The list in file order, as after Open: tags, error marks and the added and deleted counts go
+// with the old lines, and a running error search ends.
+void EditorPresenter::ReloadCorrected(const CorrectionOutcome& outcome) {
+  list_.Clear();
+  const WorkingCopy& copy = files_.workingCopy();
+  LoadListLines(
+      list_, outcome.records,
+      [&](uint64_t first, size_t n, char* out) { return copy.ReadRecords(first, n, out); },
+      [](uint64_t) { return true; });
+  search_.End();
+  counts_ = {};
+  SetStatus(4, std::string(file_texts::kStartingData(start_.language)) +
+                   NumberText(static_cast<long long>(outcome.records)) + "  Rec");
   view_.ListReset();
   view_.SetSortCheck(list_.order());
   view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
   if (!list_.empty()) SelectRow(0);
   RefreshMenus();
   RefreshStatus();
-}
-
-void EditorPresenter::ReloadHeader() {
   char text[kRecordSize];
-  if (files_.workingCopy().ReadRecord(0, text))
-    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
+  if (copy.ReadRecord(0, text)) view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
 }
 
 // --- what the file commands tell the window -------------------------------------------------------

@@ -7,15 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
-#include "editor/file_commands.h"
 #include "host.h"
 #include "listing/record_list.h"
 #include "listing/tagging.h"
-#include "search/correction_dialog_view.h"
 #include "search/error_search_presenter.h"
 #include "search/error_search_view.h"
 #include "search/search_texts.h"
+#include "session/file_commands.h"
 
 namespace recbook {
 
@@ -27,7 +27,7 @@ struct EditorStart {
   std::array<int, 4> geoBoxProperties{};  // GeoTxtBox, for the co-ordinate entry boxes
 };
 
-class EditorPresenter : private FileCommandsView, private ErrorSearchView, private CorrectedFileView {
+class EditorPresenter : private FileCommandsView, private ErrorSearchView {
  public:
   EditorPresenter(quorla::Host& host, EditorView& view, EditorStart start);
 
@@ -80,11 +80,10 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView, priva
   // The record page shows records read-only until the forms exist: it has no first button yet.
   void SetFormFirstButton(const std::string&) override {}
 
-  // CorrectedFileView
-  void SetStatusPart4(const std::string& text) override { SetStatus(4, text); }
-  void ListRebuilt() override;
-  void ReloadHeader() override;
+  // The automatic correction: the dialog runs the pass, the editor rebuilds its list from the
+  // corrected working copy.
   void RunCorrection();
+  void ReloadCorrected(const CorrectionOutcome& outcome);
 
   // Fills the list from the working copy with the progress bar; false when it was stopped.
   bool BuildList();

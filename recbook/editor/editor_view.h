@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "editor/editor_menus.h"
-#include "editor/record_pages.h"
-#include "editor/viewer_setup.h"
+#include "listing/record_list.h"
+#include "session/record_pages.h"
+#include "viewer/viewer_setup.h"
 #include "records/record_builder.h"
 
 namespace recbook {
@@ -58,6 +59,8 @@ class EditorView {
   // The list's lines changed: all of them (count or order), or the marks of rows first to last.
   virtual void ListReset() = 0;
   virtual void ListRowsChanged(size_t first, size_t last) = 0;
+  // The lines change their order only: the window runs reorder, its selection following the lines.
+  virtual void ReorderList(const LineReorder& reorder) = 0;
   // The selection, ascending, and the caret row.
   virtual std::vector<size_t> SelectedRows() const = 0;
   virtual size_t CaretRow() const = 0;

@@ -1,5 +1,7 @@
 #include "editor/help_texts.h"
 
+#include "listing/command_ids.h"
+
 namespace recbook {
 namespace {
 
@@ -128,16 +130,16 @@ HelpBox HelpBoxOf(int id, quorla::Language l, std::string_view tempDirectory) {
     return HelpBox{std::string(title(l)), std::string(text(l))};
   };
   switch (id) {
-    case 601: return box(kWhatIsTitle, kWhatIs);
-    case 605: return box(kRecordTypesTitle, kRecordTypes);
-    case 602: {
+    case kExchangeFileHelp: return box(kWhatIsTitle, kWhatIs);
+    case kRecordTypesHelp: return box(kRecordTypesTitle, kRecordTypes);
+    case kEditorDescriptionHelp: {
       HelpBox b = box(kDescriptionTitle, kDescription);
       b.text += tempDirectory;
       return b;
     }
-    case 603: return box(kControlTitle, kControl);
-    case 607: return box(kCorrectionTitle, kCorrection);
-    case 606: return box(kAboutTitle, kAbout);
+    case kEditorControlHelp: return box(kControlTitle, kControl);
+    case kItemCorrectionHelp: return box(kCorrectionTitle, kCorrection);
+    case kAboutHelp: return box(kAboutTitle, kAbout);
     default: return {};
   }
 }

@@ -1,13 +1,14 @@
 // EDITORVA: the editor as a modal window over the caller's window.
 #include "editor/editor_settings.h"
 #include "editor_params.h"
-#include "entry_application.h"
+#include "entry_texts.h"
+#include "ui/entry_application.h"
 #include "platform_paths.h"
 #include "ui/editor_window.h"
 
 extern "C" void EDITORVA(EditorParams* params) {
   if (!params) return;
-  recbook::exports::EntryApplication app;
+  quorla::ui::EntryApplication app;
   if (!app.usable()) return;
   const recbook::exports::EntryTexts texts = recbook::exports::CopyEntryTexts(*params);
   quorla::SettingsStore store;

@@ -3,9 +3,10 @@
 #include <cstring>
 
 #include "editor/editor_settings.h"
-#include "editor/viewer_setup.h"
+#include "viewer/viewer_setup.h"
 #include "editor_params.h"
-#include "entry_application.h"
+#include "entry_texts.h"
+#include "ui/entry_application.h"
 #include "ui/viewer_window.h"
 
 namespace {
@@ -20,7 +21,7 @@ char* Result(const std::string& text) {
 
 extern "C" char* EXCHVIEW(EditorParams* params, void* transfer) {
   if (!params || !recbook::IsViewerMode(params->mode)) return Result("");
-  recbook::exports::EntryApplication app;
+  quorla::ui::EntryApplication app;
   if (!app.usable()) return Result("");
   const recbook::exports::EntryTexts texts = recbook::exports::CopyEntryTexts(*params);
   recbook::ViewerSetup setup;

@@ -15,6 +15,8 @@
 namespace recbook {
 namespace {
 
+constexpr size_t kNoSlot = SIZE_MAX;  // a followed row that was past the end
+
 // A list of a million lines is 151 MB touched once while it is built; with small pages the page
 // faults cost more than building the lines. Large pages for the line array, where the system
 // offers them on request.
@@ -112,9 +114,14 @@ void RecordList::SetMark(size_t row, char mark) {
   c = mark;
 }
 
-void RecordList::Sort(int order) {
+void RecordList::Sort(int order, std::span<size_t> follow) {
+  for (size_t& row : follow) row = row < size() ? rows_[row] : kNoSlot;
   SortSlots(lines_.data(), rows_, order, sortScratch_);
   order_ = order;
+  if (follow.empty()) return;
+  std::vector<size_t> rowOfSlot(lines_.size() / kListLineSize, kNoSlot);
+  for (size_t row = 0; row < size(); ++row) rowOfSlot[rows_[row]] = row;
+  for (size_t& slot : follow) slot = slot == kNoSlot ? size() : rowOfSlot[slot];
 }
 
 size_t RecordList::FindInsertPosition(std::string_view line) const {

@@ -7,6 +7,7 @@
 // its segments when it is read, so sorting only reorders the slots and never rewrites the lines.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@
 #include "records/station_record.h"
 
 namespace recbook {
+
+// A change of the lines' order alone (a sort) that moves the given rows with their lines; a window
+// runs it so that its selection and caret stay on their lines.
+using LineReorder = std::function<void(std::span<size_t> rows)>;
 
 class RecordList {
  public:
@@ -49,8 +54,9 @@ class RecordList {
   size_t TaggedCount() const { return tagged_; }
 
   // Sorts the lines into an order (300 to 315) and makes it current; the lines then show in its
-  // view. Equal keys keep their previous order.
-  void Sort(int order);
+  // view. Equal keys keep their previous order. Each of the follow rows becomes the row its line
+  // has after the sort (a window's selection and caret stay on their lines).
+  void Sort(int order, std::span<size_t> follow = {});
 
   // The row at which a line (current view) belongs in the current order: before the first line
   // whose key is greater than or equal to its key, at the end when there is none.

@@ -1,5 +1,7 @@
 #include "listing/tagging.h"
 
+#include "listing/command_ids.h"
+
 namespace recbook {
 namespace {
 
@@ -90,25 +92,25 @@ std::string InformationLabel(const EditCounts& counts) {
 }
 
 const std::array<EditMenuItem, 13> kListEditMenu{{
-    {201, {"\u00A4  Tag selected records", "\u00A4  Označit vybrané rekordy"}},
-    {202, {"\u00A4  Tag ALL records", "\u00A4  Označit VŠECHNY rekordy"}},
-    {203, {"     Untag selected records", "     Zrušit označení vybraných rekordů"}},
-    {204, {"     Untag ALL records", "     Zrušit označení VŠECH rekordů"}},
+    {kTagSelected, {"\u00A4  Tag selected records", "\u00A4  Označit vybrané rekordy"}},
+    {kTagAll, {"\u00A4  Tag ALL records", "\u00A4  Označit VŠECHNY rekordy"}},
+    {kUntagSelected, {"     Untag selected records", "     Zrušit označení vybraných rekordů"}},
+    {kUntagAll, {"     Untag ALL records", "     Zrušit označení VŠECH rekordů"}},
     {0, {"", ""}},
-    {205, {"Save  taged records  As file ...", "Uložit  označené rekordy  Jako  soubor ..."}},
-    {206, {"Append  taged records  To file ...", "Připojit  označené rekordy  K  souboru ..."}},
-    {207, {"Delete  taged records", "Vymazat  označené rekordy"}},
+    {kSaveTaggedAs, {"Save  taged records  As file ...", "Uložit  označené rekordy  Jako  soubor ..."}},
+    {kAppendTagged, {"Append  taged records  To file ...", "Připojit  označené rekordy  K  souboru ..."}},
+    {kDeleteTagged, {"Delete  taged records", "Vymazat  označené rekordy"}},
     {0, {"", ""}},
-    {208, {"Remove  taged records  From file ...", "Odstranit  označené rekordy  Ze  souboru ..."}},
+    {kRemoveTagged, {"Remove  taged records  From file ...", "Odstranit  označené rekordy  Ze  souboru ..."}},
     {0, {"", ""}},
-    {209, {"Rename  Edited file", "Přejmenovat  Editovaný soubor"}},
-    {210, {"Delete  Edited file", "Vymazat  Editovaný soubor"}},
+    {kRenameEdited, {"Rename  Edited file", "Přejmenovat  Editovaný soubor"}},
+    {kDeleteEdited, {"Delete  Edited file", "Vymazat  Editovaný soubor"}},
 }};
 
 bool EditMenuItemEnabled(int id, const RecordList& list, bool fixedDrive) {
-  if (id >= 203 && id <= 208) return list.TaggedCount() > 0 && !list.empty();
-  if (id == 209 || id == 210) return fixedDrive;
-  return id == 201 || id == 202;
+  if (id >= kUntagSelected && id <= kRemoveTagged) return list.TaggedCount() > 0 && !list.empty();
+  if (id == kRenameEdited || id == kDeleteEdited) return fixedDrive;
+  return id == kTagSelected || id == kTagAll;
 }
 
 }  // namespace recbook

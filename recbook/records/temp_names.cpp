@@ -52,14 +52,19 @@ TempStatus TempFile::Create(const std::string& folder, TempKind kind) {
   return TempStatus::NoFreeName;
 }
 
-TempStatus TempFile::Create(TempKind kind) {
+TempStatus CheckTempFolder() {
   std::string folder;
   switch (quorla::PrivateTempFolder(folder)) {
-    case quorla::TempFolderStatus::Ok: return Create(folder, kind);
+    case quorla::TempFolderStatus::Ok: return TempStatus::Ok;
     case quorla::TempFolderStatus::NotPrivate: return TempStatus::FolderNotPrivate;
     case quorla::TempFolderStatus::CannotCreate: break;
   }
   return TempStatus::FolderUnusable;
+}
+
+TempStatus TempFile::Create(TempKind kind) {
+  const TempStatus folder = CheckTempFolder();
+  return folder == TempStatus::Ok ? Create(quorla::PrivateTempDirectory(), kind) : folder;
 }
 
 void TempFile::Swap(TempFile& other) noexcept {

@@ -15,6 +15,10 @@ enum class TempKind {
 
 enum class TempStatus { Ok, FolderNotPrivate, FolderUnusable, NoFreeName };
 
+// The state of the private temporary folder (Ok, FolderNotPrivate or FolderUnusable): what a
+// failed save tells besides its own message.
+TempStatus CheckTempFolder();
+
 // An owned temporary file, open for reading and writing; removed when it goes.
 class TempFile {
  public:

@@ -21,14 +21,14 @@ ErrorSearchPresenter::ErrorSearchPresenter(quorla::Host& host, ErrorSearchView& 
       caption_(std::move(caption)) {}
 
 void ErrorSearchPresenter::OnCommand(int id) {
-  if (id != st::kCalcErrorSearch && id != st::kAllErrorSearch) return;
+  if (id != kCalcErrorSearch && id != kAllErrorSearch) return;
   if (searching()) {
     // The other item is greyed while a search runs; only the running one can cancel it.
     if (id == runningItem_) End();
     return;
   }
   if (list_.empty()) return;
-  Start(id == st::kCalcErrorSearch ? ErrorSearchMode::CalcErrors : ErrorSearchMode::AllErrors, id);
+  Start(id == kCalcErrorSearch ? ErrorSearchMode::CalcErrors : ErrorSearchMode::AllErrors, id);
 }
 
 void ErrorSearchPresenter::Start(ErrorSearchMode mode, int id) {
@@ -50,8 +50,8 @@ void ErrorSearchPresenter::Start(ErrorSearchMode mode, int id) {
 void ErrorSearchPresenter::End() {
   if (!searching()) return;
   mode_ = ErrorSearchMode::None;
-  view_.SetMenuCaption(st::kCalcErrorSearch, Text(st::kCalcSearchCaption));
-  view_.SetMenuCaption(st::kAllErrorSearch, Text(st::kAllSearchCaption));
+  view_.SetMenuCaption(kCalcErrorSearch, Text(st::kCalcSearchCaption));
+  view_.SetMenuCaption(kAllErrorSearch, Text(st::kAllSearchCaption));
   SetRestricted(false, runningItem_);
   runningItem_ = 0;
   view_.RebuildEditMenu();
@@ -66,8 +66,8 @@ void ErrorSearchPresenter::SetRestricted(bool restricted, int id) {
   const bool on = !restricted;
   view_.EnableMenu(kFileMenuPosition, on);
   view_.EnableMenu(kUtilitiesMenuPosition, on);
-  view_.EnableMenuItem(st::kAutomaticCorrection, on);
-  view_.EnableMenuItem(id == st::kCalcErrorSearch ? st::kAllErrorSearch : st::kCalcErrorSearch, on);
+  view_.EnableMenuItem(kAutomaticCorrection, on);
+  view_.EnableMenuItem(id == kCalcErrorSearch ? kAllErrorSearch : kCalcErrorSearch, on);
   if (restricted) {
     view_.EnableMenu(kSortMenuPosition, false);
   } else {
@@ -131,7 +131,7 @@ std::optional<size_t> ErrorSearchPresenter::errorMarks() const {
 }
 
 std::vector<SearchMenuItem> ErrorSearchPresenter::EditMenu() const {
-  return {{st::kDeleteRecordsWithErrors, Text(st::kDeleteWithErrors), searching() && marked_ > 0}};
+  return {{kDeleteRecordsWithErrors, Text(st::kDeleteWithErrors), searching() && marked_ > 0}};
 }
 
 }  // namespace recbook

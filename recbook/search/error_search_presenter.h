@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bilingual_texts.h"
-#include "editor/file_commands.h"
+#include "session/file_commands.h"
 #include "host.h"
 #include "listing/record_list.h"
 #include "listing/tagging.h"

@@ -5,17 +5,12 @@
 #include <string>
 
 #include "bilingual_texts.h"
+#include "listing/command_ids.h"
 #include "rules/record_check.h"
 
 namespace recbook::search_texts {
 
 using quorla::BiText;
-
-inline constexpr int kAutomaticCorrection = 401;
-inline constexpr int kCalcErrorSearch = 402;
-inline constexpr int kAllErrorSearch = 403;
-// The Edit menu item of the list page during a search shares its id with "Delete  taged records".
-inline constexpr int kDeleteRecordsWithErrors = 207;
 
 inline constexpr BiText kAutomaticCaption{"1. Automatic correction of errors in records",
                                           "1. Automatická oprava chyb v rekordech"};

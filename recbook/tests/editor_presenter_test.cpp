@@ -194,6 +194,14 @@ TEST_F(EditorPresenterTest, SortPutsLinesInOrderWithCheckStatusAndHeading) {
     EXPECT_GE(mhz, last) << row;
     last = mhz;
   }
+  // The same order again: the selection stays on its lines.
+  Select({3, 7});
+  const std::set<uint32_t> chosen{presenter_.list().RecordNumber(3), presenter_.list().RecordNumber(7)};
+  presenter_.OnCommand(305);
+  std::set<uint32_t> still;
+  for (const size_t row : view_.selected) still.insert(presenter_.list().RecordNumber(row));
+  EXPECT_EQ(still, chosen);
+  EXPECT_EQ(view_.reorders, 2);
   presenter_.OnCommand(315);
   EXPECT_EQ(view_.heading.substr(view_.heading.size() - 37), "    status    co-ordination Reference");
   EXPECT_EQ(view_.status[4], " sorting:  Reference");
@@ -381,4 +389,41 @@ TEST_F(EditorPresenterTest, AutomaticCorrectionRepairsTheWorkingCopyAndCountsThe
       "Do you want to Save changes into Edited file  ?  ",
       " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::No);
   EXPECT_TRUE(presenter_.OnCloseRequest()) << "the repairs are changes: leaving asks first";
+}
+
+// After the pass the editor lists the working copy in file order again: tags, error marks and the
+// deleted count go, a running search ends, the status and the header show the corrected copy.
+TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch) {
+  const std::string path = dir_.Sample("five.xms", 5);
+  std::string bytes = ReadFile(path);
+  bytes.replace(3 * kRecordSize + 13, 2, "QQ");
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  Open(path);
+  presenter_.OnCommand(305);
+  Select({0});
+  presenter_.OnCommand(kTagSelected);
+  presenter_.OnCommand(kDeleteTagged);
+  ASSERT_EQ(view_.information, "DEL Rec: 1");
+  presenter_.OnCommand(403);
+  ASSERT_NE(presenter_.list().Mark(presenter_.list().RowOfRecord(3)), ' ');
+  view_.headerItems.clear();
+
+  host_.ExpectMessage(
+      "You have made  1  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
+      "Do you want to Save changes into Edited file  ?  ",
+      " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::No);
+  presenter_.OnCommand(401);
+  EXPECT_EQ(presenter_.list().RecordNumbers(), (std::vector<uint32_t>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(presenter_.list().order(), 300);
+  EXPECT_EQ(view_.checked, 300);
+  for (size_t row = 0; row < presenter_.list().size(); ++row) EXPECT_EQ(presenter_.list().Mark(row), ' ') << row;
+  EXPECT_EQ(presenter_.list().TaggedCount(), 0u);
+  EXPECT_TRUE(view_.menus[MenuPosition::File]) << "the search has ended";
+  EXPECT_TRUE(view_.menus[MenuPosition::Sort]);
+  EXPECT_EQ(view_.itemTexts[403], "2.b. Find out and correct  ALL errors in records");
+  EXPECT_EQ(view_.status[4], "...  starting data from file:  5  Rec");
+  EXPECT_EQ(view_.information, "");
+  EXPECT_EQ(presenter_.counts().deleted, 0);
+  EXPECT_FALSE(view_.headerItems.empty());
+  EXPECT_EQ(view_.selected, (std::set<size_t>{0}));
 }

@@ -1,17 +1,13 @@
 #pragma once
 // A recording editor view and a scratch folder for the presenter tests.
-#include <unistd.h>
-
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "atomic_file.h"
+#include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
-#include "search/correction_dialog_presenter.h"
-#include "records/sample_generator.h"
+#include "tests/scratch_folder.h"
 
 namespace recbook::testing {
 
@@ -47,6 +43,15 @@ class RecordingEditorView : public EditorView {
     caret = 0;
   }
   void ListRowsChanged(size_t first, size_t last) override { changed = {first, last}; }
+  // The selection follows its lines, as the window's model keeps it.
+  void ReorderList(const LineReorder& reorder) override {
+    std::vector<size_t> rows(selected.begin(), selected.end());
+    rows.push_back(caret);
+    reorder(rows);
+    caret = rows.back();
+    selected = {rows.begin(), rows.end() - 1};
+    ++reorders;
+  }
   std::vector<size_t> SelectedRows() const override { return {selected.begin(), selected.end()}; }
   size_t CaretRow() const override { return caret; }
   void SelectRows(std::span<const size_t> rows, size_t c) override {
@@ -95,7 +100,7 @@ class RecordingEditorView : public EditorView {
   std::map<int, std::string> status;
   std::pair<uint64_t, uint64_t> progress;
   bool progressShown = false;
-  int progressSteps = 0, resets = 0, closed = 0, informationWrites = 0, statusWrites = 0;
+  int progressSteps = 0, resets = 0, reorders = 0, closed = 0, informationWrites = 0, statusWrites = 0;
   std::pair<size_t, size_t> changed;
   std::set<size_t> selected;
   size_t caret = 0;
@@ -104,24 +109,6 @@ class RecordingEditorView : public EditorView {
   std::optional<HeaderValues> askedHeader;
   bool cancelHeader = false;
   std::vector<ViewerSetup> viewers;
-};
-
-// A private folder removed at the end of the test.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    char pattern[] = "/tmp/editor_test.XXXXXX";
-    if (::mkdtemp(pattern)) path_ = std::string(pattern) + "/";
-  }
-  ~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
-  const std::string& path() const { return path_; }
-  std::string Sample(const std::string& name, long long records, uint64_t seed = 7) const {
-    quorla::WriteFileAtomically(path_ + name, SampleFile(records, seed, {2026, 12, 7, 10, 0, 0}));
-    return path_ + name;
-  }
-
- private:
-  std::string path_;
 };
 
 }  // namespace recbook::testing

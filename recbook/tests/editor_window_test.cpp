@@ -4,6 +4,7 @@
 // languages are written to the build tree for people to look at.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -25,6 +26,8 @@
 #include "correction/correction_texts.h"
 #include "ui/correction_dialog.h"
 #include "ui/editor_window.h"
+#include "records/sample_generator.h"
+#include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/status_parts.h"
 #include "ui/viewer_window.h"
@@ -103,6 +106,7 @@ TEST_F(EditorWindowTest, OpenTagSortAndCloseWithTheSaveQuestion) {
   EXPECT_FALSE(window.menu(MenuPosition::Sort)->menuAction()->isEnabled());
   EXPECT_FALSE(window.action(kSaveFile)->isEnabled());
 
+  QAbstractItemModelTester tester(window.listView().model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
   const std::string path = dir_.Sample("window.xms", 40, 11);
   ChooseFile(path);
   window.action(kOpenFile)->trigger();
@@ -133,6 +137,20 @@ TEST_F(EditorWindowTest, OpenTagSortAndCloseWithTheSaveQuestion) {
   EXPECT_FALSE(window.action(300)->isChecked());
   EXPECT_EQ(window.status().Part(4), " sorting:  Power");
   EXPECT_EQ(window.presenter().list().TaggedCount(), 3u);  // tags move with their lines
+  EXPECT_EQ(window.presenter().list().RecordNumber(window.listView().CaretRow()),
+            window.presenter().list().RecordNumber(0)) << "a new order starts at its first line";
+  // The same order again: the selection and the caret stay on their lines.
+  list.SelectRows(std::vector<size_t>{4, 9, 10}, 9);
+  std::vector<uint32_t> chosen;
+  for (size_t row : list.SelectedRows()) chosen.push_back(window.presenter().list().RecordNumber(row));
+  const uint32_t caretRecord = window.presenter().list().RecordNumber(list.CaretRow());
+  window.action(309)->trigger();
+  std::vector<uint32_t> still;
+  for (size_t row : list.SelectedRows()) still.push_back(window.presenter().list().RecordNumber(row));
+  std::sort(chosen.begin(), chosen.end());
+  std::sort(still.begin(), still.end());
+  EXPECT_EQ(still, chosen);
+  EXPECT_EQ(window.presenter().list().RecordNumber(list.CaretRow()), caretRecord);
 
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 0, 200));  // a double click follows a press
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, 0, 200));
@@ -152,6 +170,30 @@ TEST_F(EditorWindowTest, OpenTagSortAndCloseWithTheSaveQuestion) {
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   window.presenter().Finish();
+}
+
+// A sort through the model moves the selection and the current index with their lines.
+TEST_F(EditorWindowTest, ModelSortKeepsTheSelectionOnItsLines) {
+  RecordList lines;
+  SampleGenerator gen(60);
+  for (uint32_t k = 1; k <= 60; ++k) lines.Append(gen.Next(), k);
+  ui::RecordListModel model(lines, [&](size_t row) { return lines.Line(row); });
+  QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+  model.Reset();
+  QItemSelectionModel selection(&model);
+  for (const int row : {3, 4, 5, 41}) selection.select(model.index(row), QItemSelectionModel::Select);
+  selection.setCurrentIndex(model.index(41), QItemSelectionModel::NoUpdate);
+  for (const int order : {305, 315, 309, 300}) {
+    SCOPED_TRACE(order);
+    std::set<uint32_t> before;
+    for (const QModelIndex& i : selection.selectedIndexes()) before.insert(lines.RecordNumber(static_cast<size_t>(i.row())));
+    const uint32_t current = lines.RecordNumber(static_cast<size_t>(selection.currentIndex().row()));
+    model.Reorder([&](std::span<size_t> rows) { lines.Sort(order, rows); });
+    std::set<uint32_t> after;
+    for (const QModelIndex& i : selection.selectedIndexes()) after.insert(lines.RecordNumber(static_cast<size_t>(i.row())));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(lines.RecordNumber(static_cast<size_t>(selection.currentIndex().row())), current);
+  }
 }
 
 void SaveScreenshot(quorla::Language language, const std::string& file, const ScratchFolder& dir) {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "correction/correction_texts.h"
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 #include "bilingual_texts.h"
-#include "search/correction_dialog_view.h"
+#include "correction/correction_dialog_view.h"
 
 class QCheckBox;
 class QLabel;

@@ -22,7 +22,7 @@
 #include "ui/tagged_header_dialog.h"
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 
 namespace recbook::ui {
 
@@ -31,7 +31,7 @@ EditorWindow::EditorWindow(EditorStart start, QWidget* owner)
   setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowTitleHint);
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  setFont(DialogFont());
+  setFont(quorla::ui::DialogFont());
   presenter_ = std::make_unique<EditorPresenter>(host_, *this, start_);
   BuildMenus();
   BuildControls();
@@ -83,7 +83,7 @@ void EditorWindow::BuildMenus() {
 }
 
 void EditorWindow::BuildControls() {
-  const DialogUnits du(font());
+  const quorla::ui::DialogUnits du(font());
   auto* content = new QWidget(this);
   content->setFixedSize(du.X(432), du.Y(250));
 
@@ -105,7 +105,7 @@ void EditorWindow::BuildControls() {
   information_->setGeometry(du.Rect(277, 16, 130, 11));
   information_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   StyleStaticLabel(*information_);
-  information_->setFont(DialogFont());
+  information_->setFont(quorla::ui::DialogFont());
 
   tabs_ = new QTabWidget(content);
   tabs_->setGeometry(du.Rect(-1, 17, 430, 232));
@@ -122,10 +122,10 @@ void EditorWindow::BuildControls() {
 }
 
 QWidget* EditorWindow::BuildListPage() {
-  const DialogUnits du(font());
+  const quorla::ui::DialogUnits du(font());
   auto* page = new PageFrame;
   heading_ = new QLabel(page);
-  heading_->setFont(ListFont());
+  heading_->setFont(quorla::ui::ListFont());
   StyleStaticLabel(*heading_);
   heading_->setGeometry(du.Rect(14, -1, 404, 11));
   list_ = new RecordListView(page);
@@ -229,6 +229,7 @@ void EditorWindow::ShowExportProgress(const std::string& title, uint64_t done, u
 
 void EditorWindow::ListReset() { model_->Reset(); }
 void EditorWindow::ListRowsChanged(size_t first, size_t last) { model_->RowsChanged(first, last); }
+void EditorWindow::ReorderList(const LineReorder& reorder) { model_->Reorder(reorder); }
 std::vector<size_t> EditorWindow::SelectedRows() const { return list_->SelectedRows(); }
 size_t EditorWindow::CaretRow() const { return list_->CaretRow(); }
 void EditorWindow::SelectRows(std::span<const size_t> rows, size_t caret) { list_->SelectRows(rows, caret); }

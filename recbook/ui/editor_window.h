@@ -61,6 +61,7 @@ class EditorWindow : public QDialog, public EditorView {
   void ShowExportProgress(const std::string& title, uint64_t done, uint64_t total) override;
   void ListReset() override;
   void ListRowsChanged(size_t first, size_t last) override;
+  void ReorderList(const LineReorder& reorder) override;
   std::vector<size_t> SelectedRows() const override;
   size_t CaretRow() const override;
   void SelectRows(std::span<const size_t> rows, size_t caret) override;

@@ -21,6 +21,20 @@ void RecordListModel::Reset() {
   endResetModel();
 }
 
+void RecordListModel::Reorder(const LineReorder& reorder) {
+  emit layoutAboutToBeChanged();
+  const QModelIndexList before = persistentIndexList();
+  std::vector<size_t> rows;
+  rows.reserve(static_cast<size_t>(before.size()));
+  for (const QModelIndex& i : before) rows.push_back(static_cast<size_t>(i.row()));
+  reorder(rows);
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const size_t row : rows) after.push_back(row < static_cast<size_t>(rows_) ? index(static_cast<int>(row)) : QModelIndex());
+  changePersistentIndexList(before, after);
+  emit layoutChanged();
+}
+
 void RecordListModel::RowsChanged(size_t first, size_t last) {
   if (rows_ == 0) return;
   const int a = static_cast<int>(std::min<size_t>(first, static_cast<size_t>(rows_ - 1)));

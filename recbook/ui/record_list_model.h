@@ -19,6 +19,8 @@ class RecordListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
 
   void Reset();
+  // A sort: the rows keep their count, the persistent indexes (selection, caret) follow their lines.
+  void Reorder(const LineReorder& reorder);
   void RowsChanged(size_t first, size_t last);
 
  private:

@@ -11,7 +11,7 @@
 namespace recbook::ui {
 
 RecordListView::RecordListView(QWidget* parent) : QListView(parent) {
-  setFont(ListFont());
+  setFont(quorla::ui::ListFont());
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -22,7 +22,7 @@ RecordPage::RecordPage(QWidget* parent) : QTableWidget(parent) {
 
 void RecordPage::Show(const std::vector<PageItem>& items) {
   setRowCount(static_cast<int>(items.size()));
-  const QFont fixed = ListFont();
+  const QFont fixed = quorla::ui::ListFont();
   for (int row = 0; row < rowCount(); ++row) {
     const PageItem& item = items[static_cast<size_t>(row)];
     setItem(row, 0, new QTableWidgetItem(QString::fromStdString(item.code)));

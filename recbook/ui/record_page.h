@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "editor/record_pages.h"
+#include "session/record_pages.h"
 
 namespace recbook::ui {
 

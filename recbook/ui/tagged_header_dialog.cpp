@@ -46,8 +46,8 @@ TaggedHeaderDialog::TaggedHeaderDialog(quorla::Host& host, quorla::Language lang
                                        const std::string& todayNote, QWidget* parent)
     : QDialog(parent), host_(host), language_(language), caption_(std::move(caption)), values_(initial) {
   setWindowTitle(Q(title));
-  setFont(DialogFont());
-  const DialogUnits du(font());
+  setFont(quorla::ui::DialogFont());
+  const quorla::ui::DialogUnits du(font());
   resize(du.X(362), du.Y(194));
   auto* grid = new QGridLayout(this);
   const std::string* texts[] = {&initial.fileNumber, &initial.description, &initial.contentsCode, &initial.country,

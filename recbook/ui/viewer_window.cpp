@@ -21,8 +21,8 @@
 namespace recbook::ui {
 
 ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* parent) : QDialog(parent), host_(this) {
-  setFont(DialogFont());
-  const DialogUnits du(font());
+  setFont(quorla::ui::DialogFont());
+  const quorla::ui::DialogUnits du(font());
   presenter_ = std::make_unique<ViewerPresenter>(host_, *this, setup, transfer);
   auto* column = new QVBoxLayout(this);
 
@@ -61,7 +61,7 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   auto* listPage = new QWidget;
   auto* listColumn = new QVBoxLayout(listPage);
   heading_ = new QLabel;
-  heading_->setFont(ListFont());
+  heading_->setFont(quorla::ui::ListFont());
   StyleStaticLabel(*heading_);
   list_ = new RecordListView;
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -117,6 +117,7 @@ void ViewerWindow::SetActionsEnabled(bool enabled) {
 }
 
 void ViewerWindow::ListReset() { model_->Reset(); }
+void ViewerWindow::ReorderList(const LineReorder& reorder) { model_->Reorder(reorder); }
 
 std::optional<size_t> ViewerWindow::SelectedRow() const {
   const std::vector<size_t> rows = list_->SelectedRows();

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <memory>
 
-#include "editor/viewer_presenter.h"
-#include "editor/viewer_view.h"
+#include "viewer/viewer_presenter.h"
+#include "viewer/viewer_view.h"
 #include "ui/qt_host.h"
 
 class QLabel;
@@ -39,6 +39,7 @@ class ViewerWindow : public QDialog, public ViewerView {
   void SetHeaderInfo(const std::string& text) override;
   void SetActionsEnabled(bool enabled) override;
   void ListReset() override;
+  void ReorderList(const LineReorder& reorder) override;
   std::optional<size_t> SelectedRow() const override;
   void SelectRow(size_t row) override;
   void ShowPage(int page) override;

@@ -52,5 +52,26 @@ TEST(RecordList, BatchAppendMatchesAppendingOneByOne) {
   }
 }
 
+// Rows followed through a sort land where their lines went, over several orders and with a free
+// slot in the line array; a row past the end stays past the end.
+TEST(RecordList, FollowedRowsMoveWithTheirLines) {
+  SampleGenerator gen(200);
+  RecordList list;
+  for (uint32_t k = 1; k <= 200; ++k) list.Append(gen.Next(), k);
+  list.Erase(17);
+  for (const int order : {305, 301, 315, 300, 309}) {
+    SCOPED_TRACE(order);
+    std::vector<size_t> follow{0, 5, 42, list.size() - 1, list.size() + 3};
+    std::vector<uint32_t> records;
+    for (size_t i = 0; i + 1 < follow.size(); ++i) records.push_back(list.RecordNumber(follow[i]));
+    list.Sort(order, follow);
+    for (size_t i = 0; i < records.size(); ++i) {
+      ASSERT_LT(follow[i], list.size());
+      EXPECT_EQ(list.RecordNumber(follow[i]), records[i]) << i;
+    }
+    EXPECT_EQ(follow.back(), list.size());
+  }
+}
+
 }  // namespace
 }  // namespace recbook

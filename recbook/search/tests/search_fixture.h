@@ -12,11 +12,10 @@
 #include <vector>
 
 #include "atomic_file.h"
-#include "editor/file_commands.h"
+#include "session/file_commands.h"
 #include "listing/record_list.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
-#include "search/correction_dialog_view.h"
 #include "search/error_search_presenter.h"
 #include "testing/scripted_host.h"
 #include "tests/clean_station.h"

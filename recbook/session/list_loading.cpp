@@ -1,10 +1,10 @@
-#include "editor/list_loading.h"
+#include "session/list_loading.h"
 
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
-#include "editor/progress_step.h"
+#include "session/progress_step.h"
 #include "records/station_record.h"
 
 namespace recbook {

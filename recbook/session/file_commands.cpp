@@ -1,15 +1,15 @@
-#include "editor/file_commands.h"
+#include "session/file_commands.h"
 
 #include <unistd.h>
 
-#include "editor/edited_file_writer.h"
-#include "editor/file_texts.h"
-#include "editor/path_parts.h"
 #include "owned_files.h"
 #include "platform_paths.h"
 #include "records/exchange_loader.h"
 #include "records/file_conversion.h"
 #include "records/record_text.h"
+#include "session/edited_file_writer.h"
+#include "session/file_texts.h"
+#include "session/path_parts.h"
 
 namespace recbook {
 
@@ -115,6 +115,12 @@ bool FileCommands::Load(const std::string& path) {
   return true;
 }
 
+std::string FileCommands::SaveFailure(std::string usual) const {
+  // A temporary folder that cannot be used is said as such, not taken for a full disk.
+  const TempStatus folder = CheckTempFolder();
+  return folder == TempStatus::Ok ? usual : LoadMessage(LoadStatusOf(folder), "", language_);
+}
+
 bool FileCommands::UnchangedOnDisk() const {
   const std::optional<quorla::FileStamp> now = quorla::StampOf(editedFile_);
   // A new file, or one removed (or put aside for a folder or a device) since: no records on disk to lose.
@@ -177,8 +183,8 @@ int FileCommands::SaveFileCommand(bool ask) {
     const Written w = WriteEditedFile(false, target);
     if (w == Written::Cancelled) return 1;
     if (w == Written::Ok) break;
-    const Answer a = Tell(texts::SaveFailed(language_), Title(texts::kSavingErrorTitle), Buttons::AbortRetryIgnore,
-                          Icon::Error);
+    const Answer a = Tell(SaveFailure(texts::SaveFailed(language_)), Title(texts::kSavingErrorTitle),
+                          Buttons::AbortRetryIgnore, Icon::Error);
     if (a == Answer::Abort) return 1;
     if (a == Answer::Ignore) return 0;
   }
@@ -200,8 +206,8 @@ int FileCommands::SaveFileAsCommand(bool taggedOnly) {
     const Written w = WriteEditedFile(taggedOnly, path);
     if (w == Written::Cancelled) return 1;
     if (w == Written::Ok) break;
-    if (Tell(texts::SaveAsFailed(language_), Title(texts::kSavingErrorTitle), Buttons::RetryCancel, Icon::Error) !=
-        Answer::Retry)
+    if (Tell(SaveFailure(texts::SaveAsFailed(language_)), Title(texts::kSavingErrorTitle), Buttons::RetryCancel,
+             Icon::Error) != Answer::Retry)
       return 1;
   }
   Tell(texts::Saved(language_, taggedOnly ? texts::kSavedTaggedInto : texts::kSavedInto, path),

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-namespace recbook::ui {
+namespace quorla::ui {
 
 QFont DialogFont() {
   static const bool substituted = [] {
@@ -34,4 +34,4 @@ DialogUnits::DialogUnits(const QFont& font) {
   charHeight_ = m.height();
 }
 
-}  // namespace recbook::ui
+}  // namespace quorla::ui

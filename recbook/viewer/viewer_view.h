@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/record_pages.h"
+#include "listing/record_list.h"
+#include "session/record_pages.h"
 
 namespace recbook {
 
@@ -20,6 +21,8 @@ class ViewerView {
   // The action buttons (Append, Remove, Transfer, Use file) need a loaded file.
   virtual void SetActionsEnabled(bool enabled) = 0;
   virtual void ListReset() = 0;
+  // The lines change their order only: the window runs reorder, its selection following the lines.
+  virtual void ReorderList(const LineReorder& reorder) = 0;
   // The selected row; nullopt when none.
   virtual std::optional<size_t> SelectedRow() const = 0;
   virtual void SelectRow(size_t row) = 0;

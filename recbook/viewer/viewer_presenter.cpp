@@ -1,10 +1,10 @@
-#include "editor/viewer_presenter.h"
+#include "viewer/viewer_presenter.h"
 
-#include "editor/file_texts.h"
-#include "editor/list_loading.h"
-#include "editor/path_parts.h"
-#include "editor/progress_step.h"
-#include "editor/station_transfer.h"
+#include "session/file_texts.h"
+#include "session/list_loading.h"
+#include "session/path_parts.h"
+#include "session/progress_step.h"
+#include "viewer/station_transfer.h"
 #include "listing/list_line.h"
 #include "listing/merge_file.h"
 #include "listing/other_file_check.h"
@@ -146,8 +146,7 @@ std::string ViewerPresenter::LineAt(size_t row) const { return ViewerLine(list_.
 
 void ViewerPresenter::OnSort(int order) {
   if (!IsSortOrder(order)) return;
-  list_.Sort(order);
-  view_.ListReset();
+  view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
   view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
   view_.SetSortLabel(std::string(SortOrderOf(order).viewerText));
   if (!list_.empty()) view_.SelectRow(0);

@@ -1,17 +1,9 @@
-#include "search/correction_dialog_presenter.h"
+#include "correction/correction_dialog_presenter.h"
 
 #include "correction/correction_texts.h"
-#include "editor/file_texts.h"
-#include "editor/list_loading.h"
-#include "listing/tagging.h"
+#include "session/progress_step.h"
 
 namespace recbook {
-namespace {
-
-// The bar moves and the window processes its events once per this many records.
-constexpr uint64_t kProgressStep = 256;
-
-}  // namespace
 
 CorrectionDialogPresenter::CorrectionDialogPresenter(quorla::Host& host, CorrectionDialogView& dialog,
                                                      CorrectionTarget target, quorla::Language language,
@@ -49,28 +41,11 @@ bool CorrectionDialogPresenter::Ok() {
     }
   });
   // A failed write leaves the records before it corrected; the editor shows what the copy holds.
-  ReloadEditor(records, result.repairs);
+  files.SetChanges(static_cast<long long>(result.repairs));
+  if (target_.corrected) target_.corrected({records, result.repairs});
   dialog_.Pause(kCorrectionClosePauseMs);
   dialog_.Close();
   return true;
-}
-
-void CorrectionDialogPresenter::ReloadEditor(uint64_t records, uint64_t repairs) {
-  target_.files.SetChanges(static_cast<long long>(repairs));
-
-  // The list in file order, as after Open: tags and error marks are gone with the old lines.
-  RecordList& list = target_.list;
-  list.Clear();
-  const WorkingCopy& copy = target_.files.workingCopy();
-  LoadListLines(
-      list, records, [&](uint64_t first, size_t n, char* out) { return copy.ReadRecords(first, n, out); },
-      [](uint64_t) { return true; });
-  target_.search.End();
-
-  target_.window.SetStatusPart4(std::string(file_texts::kStartingData(language_)) +
-                                NumberText(static_cast<long long>(records)) + "  Rec");
-  target_.window.ListRebuilt();
-  target_.window.ReloadHeader();
 }
 
 }  // namespace recbook

@@ -1,4 +1,4 @@
-#include "editor/station_transfer.h"
+#include "viewer/station_transfer.h"
 
 #include <cmath>
 #include <cstring>

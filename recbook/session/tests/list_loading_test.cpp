@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/list_loading.h"
-#include "editor/progress_step.h"
+#include "session/list_loading.h"
+#include "session/progress_step.h"
 #include "records/sample_generator.h"
 
 namespace recbook {

@@ -1,28 +1,32 @@
 #pragma once
 // The dialog " Automatic correction of errors in records" without its widgets: the ten options,
-// OK with the save question, the pass over the working copy with its progress and running count,
-// and what follows in the editor: the repairs become the change count, the list is rebuilt in
-// file order without marks, a running error search ends, the header is reloaded and the dialog
-// closes after one second.
+// OK with the save question, the pass over the working copy with its progress and running count;
+// the repairs become the change count, the pass's result goes to the editor (which rebuilds its
+// own list and header) and the dialog closes after one second.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 #include "bilingual_texts.h"
 #include "correction/correction_pass.h"
-#include "editor/file_commands.h"
+#include "correction/correction_dialog_view.h"
 #include "host.h"
-#include "listing/record_list.h"
-#include "search/correction_dialog_view.h"
-#include "search/error_search_presenter.h"
+#include "session/file_commands.h"
 
 namespace recbook {
 
-// The editor state that the pass works on and reloads.
+// What a finished pass hands to the editor: the station records of the working copy and the
+// repairs made in them.
+struct CorrectionOutcome {
+  uint64_t records = 0;
+  uint64_t repairs = 0;
+};
+
+// The edited file the pass works on, and who hears of the pass once it has run.
 struct CorrectionTarget {
   FileCommands& files;
-  RecordList& list;
-  ErrorSearchPresenter& search;
-  CorrectedFileView& window;
   std::string dtmDirectory;  // the editor's terrain directory at the time of the pass (O6)
+  std::function<void(const CorrectionOutcome&)> corrected;  // before the pause, so the window shows it
 };
 
 inline constexpr int kCorrectionClosePauseMs = 1000;
@@ -44,8 +48,6 @@ class CorrectionDialogPresenter {
   void Cancel() { dialog_.Close(); }
 
  private:
-  void ReloadEditor(uint64_t records, uint64_t repairs);
-
   quorla::Host& host_;
   CorrectionDialogView& dialog_;
   CorrectionTarget target_;

@@ -87,6 +87,8 @@ class FileCommands {
   bool AskToSaveFirst();
   // Loads a file into a fresh working copy; false (message shown, state unchanged) when refused.
   bool Load(const std::string& path);
+  // The message of a failed save: usual, or what is wrong with the temporary folder.
+  std::string SaveFailure(std::string usual) const;
   // Whether the edited file on disk is still the one loaded or last saved.
   bool UnchangedOnDisk() const;
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "records/working_copy.h"
-#include "editor/viewer_setup.h"
-#include "editor/viewer_view.h"
+#include "viewer/viewer_setup.h"
+#include "viewer/viewer_view.h"
 #include "host.h"
+#include "records/working_copy.h"
 #include "listing/record_list.h"
 
 namespace recbook {

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QRect>
 
-namespace recbook::ui {
+namespace quorla::ui {
 
 // The dialog font, with the font substitutions of the old names installed.
 QFont DialogFont();
@@ -24,4 +24,4 @@ class DialogUnits {
   int charHeight_;
 };
 
-}  // namespace recbook::ui
+}  // namespace quorla::ui

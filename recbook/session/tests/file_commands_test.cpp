@@ -12,9 +12,9 @@
 #include <string>
 
 #include "atomic_file.h"
-#include "editor/edited_file_writer.h"
-#include "editor/file_commands.h"
 #include "io_faults.h"
+#include "session/edited_file_writer.h"
+#include "session/file_commands.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
 #include "records/exchange_loader.h"
@@ -519,5 +519,21 @@ TEST_F(FileCommandsTest, EveryFailingCallOfASaveLeavesTheFileAndNothingBehind) {
   }
   EXPECT_GE(n, 6) << "the staging file's writes and the replace's writes, sync, close and rename";
   EXPECT_EQ(Read(path), header + Record('c') + Record('a'));
+  ::unsetenv("TMPDIR");
+}
+
+// A temporary folder that is not private is refused, and the save says so instead of blaming the disk.
+TEST_F(FileCommandsTest, ASaveThroughAnOpenTemporaryFolderIsRefusedAndSaysWhy) {
+  const std::string path = OpenThreeRecords("07122026");
+  const std::string before = Read(path);
+  ::setenv("TMPDIR", (dir_ + "tmp").c_str(), 1);
+  const std::string folder = dir_ + "tmp/quorla-" + std::to_string(::getuid());
+  std::filesystem::create_directories(folder);
+  ::chmod(folder.c_str(), 0777);
+  host_.ExpectMessage(LoadMessage(LoadStatus::TempFolderNotPrivate, "", quorla::Language::English),
+                      kCaption + " Saving Error", Buttons::AbortRetryIgnore, Icon::Error, Answer::Abort);
+  EXPECT_EQ(commands_.SaveFileCommand(false), 1);
+  EXPECT_EQ(Read(path), before);
+  EXPECT_TRUE(std::filesystem::is_empty(folder)) << "nothing was written into it";
   ::unsetenv("TMPDIR");
 }

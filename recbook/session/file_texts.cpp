@@ -1,4 +1,4 @@
-#include "editor/file_texts.h"
+#include "session/file_texts.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "editor/record_pages.h"
+#include "session/record_pages.h"
 
 #include "records/item_table.h"
 

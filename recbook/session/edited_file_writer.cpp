@@ -1,4 +1,4 @@
-#include "editor/edited_file_writer.h"
+#include "session/edited_file_writer.h"
 
 #include <unistd.h>
 

@@ -1,7 +1,6 @@
-// The dialog of the automatic correction through a recording dialog and window: each option on
-// and off, the save question first, the pass with its progress and running count, and the editor
-// reloaded afterwards.
-#include "search/correction_dialog_presenter.h"
+// The dialog of the automatic correction through a recording dialog: each option on and off, the
+// save question first, the pass with its progress and running count, and its result handed on.
+#include "correction/correction_dialog_presenter.h"
 
 #include <gtest/gtest.h>
 
@@ -28,25 +27,16 @@ class RecordingDialog : public CorrectionDialogView {
   uint64_t progress = 0;
 };
 
-class RecordingWindow : public CorrectedFileView {
- public:
-  explicit RecordingWindow(std::vector<std::string>& calls) : calls_(calls) {}
-  void SetStatusPart4(const std::string& text) override { calls_.push_back("status " + text); }
-  void ListRebuilt() override { calls_.push_back("list"); }
-  void ReloadHeader() override { calls_.push_back("header"); }
-
- private:
-  std::vector<std::string>& calls_;
-};
-
 class CorrectionDialog : public OpenedFile {
  protected:
   CorrectionDialogPresenter Dialog(std::string dtm = {}) {
-    return CorrectionDialogPresenter(host_, dialog_, {files_, list_, search_, editor_, std::move(dtm)},
-                                     quorla::Language::English, kCaption);
+    auto corrected = [this](const CorrectionOutcome& o) {
+      dialog_.calls.push_back("corrected " + std::to_string(o.records) + " " + std::to_string(o.repairs));
+    };
+    return CorrectionDialogPresenter(host_, dialog_, {files_, std::move(dtm), corrected}, quorla::Language::English,
+                                     kCaption);
   }
   RecordingDialog dialog_;
-  RecordingWindow editor_{dialog_.calls};
 };
 
 // Each option alone on a record that only it repairs: the repairs it counts and the items after
@@ -149,26 +139,12 @@ TEST_F(CorrectionDialog, SavedFirstWhenAsked) {
   EXPECT_EQ(files_.changes(), 1);
 }
 
-// After the pass: the list in file order without tags or error marks, the search ended, the
-// status text, the header reloaded, and the dialog closed after a second.
-TEST_F(CorrectionDialog, EditorReloadedAfterThePass) {
-  Open({Fixed({{Item::k13Y, "Q"}}), Fixed(), Fixed({{Item::k1Z, "9"}}), Fixed()}, /*reversed=*/true);
-  search_.OnCommand(403);
-  ASSERT_EQ(Marks(), " 2 s");  // reversed: records 4, 3, 2, 1
-  ASSERT_TRUE(search_.searching());
+// After the pass: the result goes to the editor before the dialog closes after a second.
+TEST_F(CorrectionDialog, ResultHandedOnBeforeTheDialogCloses) {
+  Open({Fixed({{Item::k13Y, "Q"}}), Fixed(), Fixed({{Item::k8B2, ""}}), Fixed()});
   EXPECT_TRUE(Dialog().Ok());
-
-  EXPECT_EQ(list_.RecordNumbers(), (std::vector<uint32_t>{1, 2, 3, 4}));
-  EXPECT_EQ(list_.order(), 300);
-  EXPECT_EQ(Marks(), "    ");
-  EXPECT_FALSE(search_.searching());
-  EXPECT_EQ(search_.errorMarks(), std::nullopt);
-  EXPECT_EQ(window_.menus[kFileMenuPosition], true);
-  EXPECT_EQ(window_.items[401], true);
-  EXPECT_EQ(window_.captions[403], "2.b. Find out and correct  ALL errors in records");
   EXPECT_EQ(dialog_.calls,
-            (std::vector<std::string>{"buttons off", "range 4", "status ...  starting data from file:  4  Rec", "list",
-                                      "header", "pause 1000", "close"}));
+            (std::vector<std::string>{"buttons off", "range 4", "corrected 4 1", "pause 1000", "close"}));
   EXPECT_EQ(dialog_.progress, 4u);
   EXPECT_GT(host_.eventPumps(), 0);
 }

@@ -1,17 +1,16 @@
-// The file viewer through its presenter, the station transfer area and the header dialog checks.
+// The file viewer through its presenter and the station transfer area.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "editor/station_transfer.h"
-#include "editor/tagged_header_check.h"
-#include "editor/viewer_presenter.h"
-#include "editor_test_support.h"
 #include "records/item_table.h"
 #include "records/record_builder.h"
 #include "testing/scripted_host.h"
+#include "tests/scratch_folder.h"
+#include "viewer/station_transfer.h"
+#include "viewer/viewer_presenter.h"
 
 using namespace recbook;
 using namespace recbook::testing;
@@ -39,6 +38,11 @@ class RecordingViewerView : public ViewerView {
   void SetHeaderInfo(const std::string& t) override { headerInfo = t; }
   void SetActionsEnabled(bool e) override { actions = e; }
   void ListReset() override { row.reset(); }
+  void ReorderList(const LineReorder& reorder) override {
+    std::vector<size_t> rows(row ? 1 : 0, row.value_or(0));
+    reorder(rows);
+    if (row) row = rows[0];
+  }
   std::optional<size_t> SelectedRow() const override { return row; }
   void SelectRow(size_t r) override { row = r; }
   void ShowPage(int p) override { page = p; }
@@ -242,38 +246,6 @@ TEST(StationTransfer, TxTransferFields) {
   EXPECT_EQ(std::string(t.latitude, 7), "48N5200");
   EXPECT_EQ(+t.radiusKm, 3);
   EXPECT_EQ(+t.powerDbw, -10.0f);
-}
-
-TEST(TaggedHeaderCheck, FirstFaultyFieldAndItsMessage) {
-  HeaderValues ok;
-  ok.description = "Register";
-  ok.contentsCode = "M";
-  ok.country = "CZE";
-  ok.person = "Novak";
-  ok.telex = "a@b.cz";
-  EXPECT_FALSE(CheckTaggedHeader(ok, quorla::Language::English));
-  struct Case {
-    void (*spoil)(HeaderValues&);
-    HeaderField field;
-    const char* message;
-  } cases[] = {
-      {[](HeaderValues& h) { h.description = "   "; }, HeaderField::Description, "Mising File contents  !!"},
-      {[](HeaderValues& h) { h.contentsCode = "X"; }, HeaderField::ContentsCode,
-       "File contents code has to be:  O, D, N, A, M  !!"},
-      {[](HeaderValues& h) { h.contentsCode = ""; }, HeaderField::ContentsCode,
-       "File contents code has to be:  O, D, N, A, M  !!"},
-      {[](HeaderValues& h) { h.country = ""; }, HeaderField::Country, "Mising Country  !!"},
-      {[](HeaderValues& h) { h.person = ""; }, HeaderField::Person, "Mising Name of respon. persone  !!"},
-      {[](HeaderValues& h) { h.telex = ""; }, HeaderField::Phone, "Mising Phone, Telefax or Telex number  !!"},
-  };
-  for (const Case& c : cases) {
-    HeaderValues h = ok;
-    c.spoil(h);
-    const auto fault = CheckTaggedHeader(h, quorla::Language::English);
-    ASSERT_TRUE(fault) << c.message;
-    EXPECT_EQ(fault->field, c.field);
-    EXPECT_EQ(fault->message, c.message);
-  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "editor/path_parts.h"
+#include "session/path_parts.h"
 
 #include "platform_paths.h"
 
