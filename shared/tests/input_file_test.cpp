@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -110,30 +108,23 @@ TEST(ReadBoundedLine, LinesEndsAndTooLongLines) {
   }
 }
 
-// 80,000 keys read in linear time: 20 seconds and more before. The figures are printed for the
-// report: a file of 80,000 keys under the size limit read through the store, and 80,000 sections
-// (the store keeps one section per key) parsed.
-TEST(IniFile, ManyKeysReadInLinearTime) {
+// A settings file of 80,000 keys under the size limit reads through the store, and 80,000
+// sections (the store keeps one section per key) parse; the time they take is measured by
+// bench/settings_bench.cpp.
+TEST(IniFile, ManyKeysAndSectionsRead) {
   InputKindFiles files(0);  // for its private folder
   const std::string path = files.Cases().back().path + ".ini";
   std::string text = "[Software\\Quorla]\n";
   for (int i = 0; i < 80000; ++i) text += "K" + std::to_string(i) + "=1\n";
   ASSERT_LT(text.size(), IniFile::kMaxFileBytes);
   ASSERT_TRUE(WriteFileAtomically(path, text));
-  // Processor time of this process, which the other load of a shared machine does not distort.
-  std::clock_t start = std::clock();
-  const auto value = SettingsStore(path).QueryText("software\\quorla", "k79999");
-  const double loadSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-  EXPECT_EQ(value.value_or("-"), "1");
+  EXPECT_EQ(SettingsStore(path).QueryText("software\\quorla", "k79999").value_or("-"), "1");
 
   text.clear();
   for (int i = 0; i < 80000; ++i) text += "[K" + std::to_string(i) + "]\nValue=" + std::to_string(i) + "\n";
-  start = std::clock();
   const IniFile ini = IniFile::Parse(text, IniFile::Values::Exact);
-  const double parseSeconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
   EXPECT_EQ(ini.Get("k79999", "VALUE").value_or("-"), "79999");
-  std::printf("80000 keys: %.3f s through the store, 80000 sections parsed in %.3f s (processor time)\n", loadSeconds, parseSeconds);
-  EXPECT_LT(loadSeconds + parseSeconds, 2.0);
+  EXPECT_EQ(ini.Get("k40000", "value").value_or("-"), "40000");
 }
 
 }  // namespace
