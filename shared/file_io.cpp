@@ -11,57 +11,58 @@
 
 namespace quorla {
 
+namespace {
+
+// Calls step(done) for the bytes from done on until all size bytes are through: again after an
+// interruption, on after a short count. step returns what read or write returned. The bytes
+// through, or -1 on an error; fewer than size when step returns 0 (the end of a file).
+template <class Step>
+long long Through(size_t size, Step step) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = step(done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return -1;
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  return static_cast<long long>(done);
+}
+
+// Writes go through the test seam before each system call.
+template <class Write>
+bool WriteThrough(size_t size, Write write) {
+  return Through(size, [&](size_t done) -> ssize_t {
+           if (IoFaultNow()) return -1;
+           const ssize_t n = write(done);
+           if (n == 0) errno = ENOSPC;  // a write that takes nothing is a failure, not an end
+           return n == 0 ? -1 : n;
+         }) == static_cast<long long>(size);
+}
+
+}  // namespace
+
 bool ReadAt(int fd, void* out, size_t size, uint64_t offset) {
   auto* p = static_cast<char*>(out);
-  while (size > 0) {
-    const ssize_t n = ::pread(fd, p, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    size -= static_cast<size_t>(n);
-    offset += static_cast<uint64_t>(n);
-  }
-  return true;
+  const auto step = [&](size_t done) { return ::pread(fd, p + done, size - done, static_cast<off_t>(offset + done)); };
+  return Through(size, step) == static_cast<long long>(size);
 }
 
 long long ReadUpTo(int fd, void* out, size_t size) {
   auto* p = static_cast<char*>(out);
-  size_t got = 0;
-  while (got < size) {
-    const ssize_t n = ::read(fd, p + got, size - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return -1;
-    if (n == 0) break;
-    got += static_cast<size_t>(n);
-  }
-  return static_cast<long long>(got);
+  return Through(size, [&](size_t done) { return ::read(fd, p + done, size - done); });
 }
 
 bool WriteAll(int fd, const void* data, size_t size) {
   const auto* p = static_cast<const char*>(data);
-  while (size > 0) {
-    if (IoFaultNow()) return false;
-    const ssize_t n = ::write(fd, p, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
+  return WriteThrough(size, [&](size_t done) { return ::write(fd, p + done, size - done); });
 }
 
 bool WriteAllAt(int fd, const void* data, size_t size, uint64_t offset) {
   const auto* p = static_cast<const char*>(data);
-  while (size > 0) {
-    if (IoFaultNow()) return false;
-    const ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    size -= static_cast<size_t>(n);
-    offset += static_cast<uint64_t>(n);
-  }
-  return true;
+  return WriteThrough(size, [&](size_t done) {
+    return ::pwrite(fd, p + done, size - done, static_cast<off_t>(offset + done));
+  });
 }
 
 long long CopyAll(int in, int out, uint64_t limit) {
