@@ -127,6 +127,7 @@ bool ViewerPresenter::Load(const std::string& path) {
   records_.Swap(fresh);
   list_ = std::move(lines);
   file_ = path;
+  loadedStamp_ = quorla::StampOf(path);
   view_.ListReset();
   view_.SetFileField(path);
   view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
@@ -201,9 +202,17 @@ void ViewerPresenter::Merge(int command) {
   const std::vector<uint32_t> order = list_.RecordNumbers();
   const uint64_t total = order.size() + (mode == MergeMode::Append ? setup_.tagged.size() : 0);
   const std::string title = setup_.caption + std::string(file_texts::kSavingErrorTitle(setup_.language));
+  // The file is locked from here to its replacement; one that another program changed since it
+  // was listed is not overwritten without asking, since its new records are not in the list.
+  MergeStaging staging;
+  staging.LockTarget(file_);
+  if (quorla::StampOf(file_) != loadedStamp_ &&
+      host_.Message(file_texts::ChangedOnDiskQuestion(setup_.language, file_),
+                    " " + setup_.caption + std::string(file_texts::kConflictTitle(setup_.language)), Buttons::YesNo,
+                    Icon::Exclamation) != Answer::Yes)
+    return;
   records_.Remove();  // the file is replaced below (read-only: Remove only closes it)
   for (;;) {
-    MergeStaging staging;
     view_.ShowProgress(0, total);
     const bool built = staging.Build(mode, file_, order, setup_.tagged, host_.Now(), [&](uint64_t done) {
       if (done % kProgressStep == 0) {

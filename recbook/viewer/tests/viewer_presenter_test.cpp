@@ -249,3 +249,22 @@ TEST(StationTransfer, TxTransferFields) {
 }
 
 }  // namespace
+
+// Another program changed the file after it was listed: the append asks before it replaces the
+// file, whose new records the list does not hold; No leaves the file as the other program wrote it.
+TEST_F(ViewerTest, AppendToAFileChangedSinceItWasListedAsksFirst) {
+  const std::string other = dir_.Sample("other.xms", 10, 5);
+  ViewerSetup setup = Setup(ViewerMode::Append);
+  setup.tagged = {Record("TAGGED")};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  host_.ExpectOpenFileName(other, kCaption + " Load Exch. data file");
+  viewer.OnOpen();
+  const std::string theirs = ReadFile(dir_.Sample("other.xms", 12, 6));
+  host_.ExpectMessage("File:  " + other + "  \r\nwas  changed  on  disc  since  it  was  loaded  !!  \r\n\r\n"
+                      "Do you want to overwrite it  ?  ",
+                      " " + kCaption + " File save conflict", Buttons::YesNo, Icon::Exclamation, Answer::No);
+  viewer.OnCommand(kViewerAppend);
+  EXPECT_EQ(ReadFile(other), theirs);
+  EXPECT_EQ(view_.closed, 0);
+}
