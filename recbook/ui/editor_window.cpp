@@ -136,7 +136,8 @@ QWidget* EditorWindow::BuildListPage() {
   connect(list_, &RecordListView::userSelection, this, [this](bool tag) { presenter_->OnSelectionChanged(tag); });
   connect(list_, &RecordListView::rowDoubleClicked, this, [this](size_t row) { presenter_->OnDoubleClick(row); });
   connect(list_, &RecordListView::editMenuRequested, this, [this](const QPoint& at) {
-    if (menus_[MenuPosition::Edit]->menuAction()->isEnabled()) menus_[MenuPosition::Edit]->popup(at);
+    if (presenter_->ListMenuAllowed() && menus_[MenuPosition::Edit]->menuAction()->isEnabled())
+      menus_[MenuPosition::Edit]->popup(at);
   });
   return page;
 }

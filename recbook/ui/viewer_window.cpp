@@ -42,7 +42,7 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
     if (b.command == kViewerSorting) {
       sortMenu_ = new QMenu(this);
       for (int id : kViewerSortMenu) {
-        QAction* a = sortMenu_->addAction(Q(SortOrderOf(id).viewerText));
+        QAction* a = sortMenu_->addAction(Q(SortOrderOf(id).viewerText(setup.language)));
         connect(a, &QAction::triggered, this, [this, id] { presenter_->OnSort(id); });
       }
       connect(button, &QPushButton::clicked, this,
