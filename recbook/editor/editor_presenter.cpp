@@ -441,6 +441,7 @@ void EditorPresenter::ShowOpenedFile(uint64_t) {
   if (files_.workingCopy().ReadRecord(0, text))
     view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
   ShowListPage();
+  if (!list_.empty()) view_.FocusList();
   if (closeAfterBuild_) {
     closeAfterBuild_ = false;
     Leave();

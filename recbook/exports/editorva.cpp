@@ -17,8 +17,9 @@ extern "C" void EDITORVA(EditorParams* params) {
                              settings.geoBoxProperties};
   std::string lastDirectory;
   {
-    recbook::ui::EditorWindow window(start, texts.owner);
+    recbook::ui::EditorWindow window(start, texts.owner, settings.windowSize);
     lastDirectory = window.Run();
+    recbook::WriteWindowSize(store, window.windowSize());
   }
   recbook::WriteLastDirectory(store, settings, lastDirectory);
 }
