@@ -1,14 +1,16 @@
 #include "ini_file.h"
 
-#include <strings.h>
-
 #include "atomic_file.h"
 
 namespace quorla {
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && ::strncasecmp(a.data(), b.data(), a.size()) == 0;
+// Names match without regard to the case of ASCII letters.
+std::string Folded(const std::string& name) {
+  std::string folded = name;
+  for (char& c : folded)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return folded;
 }
 
 std::string Trim(const std::string& s) {
@@ -22,7 +24,8 @@ std::string Trim(const std::string& s) {
 
 IniFile IniFile::Parse(const std::string& text, Values values) {
   IniFile ini;
-  Section* current = nullptr;
+  size_t current = 0;
+  bool inSection = false;
   size_t pos = 0;
   while (pos < text.size()) {
     auto end = text.find('\n', pos);
@@ -33,74 +36,66 @@ IniFile IniFile::Parse(const std::string& text, Values values) {
     pos = end + 1;
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      const std::string name = line.substr(1, line.size() - 2);
-      current = ini.Find(name);
-      if (!current) {
-        ini.sections_.push_back({name, {}});
-        current = &ini.sections_.back();
-      }
+      current = ini.FindOrAdd(line.substr(1, line.size() - 2));
+      inSection = true;
       continue;
     }
     const auto eq = line.find('=');
-    if (eq == std::string::npos || !current) continue;
+    if (eq == std::string::npos || !inSection) continue;
     const std::string key = Trim(line.substr(0, eq));
     const std::string value =
         values == Values::Trimmed ? Trim(line.substr(eq + 1)) : raw.substr(raw.find('=') + 1);
-    bool replaced = false;
-    for (auto& [k, v] : current->entries) {
-      if (SameName(k, key)) {
-        v = value;
-        replaced = true;
-      }
-    }
-    if (!replaced) current->entries.emplace_back(key, value);
+    Put(ini.sections_[current], key, value);
   }
   return ini;
 }
 
-IniFile IniFile::Load(const std::string& path, Values values) {
+InputStatus IniFile::Load(const std::string& path, IniFile& out, Values values) {
+  out = {};
   std::string text;
-  if (!ReadWholeFile(path, text)) return {};
-  return Parse(text, values);
+  const InputStatus status = ReadInputFile(path, kMaxFileBytes, text);
+  if (status == InputStatus::Ok) out = Parse(text, values);
+  return status;
 }
 
 IniFile::Section* IniFile::Find(const std::string& name) {
-  for (auto& s : sections_)
-    if (SameName(s.name, name)) return &s;
-  return nullptr;
+  const auto it = names_.find(Folded(name));
+  return it == names_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniFile::Section* IniFile::Find(const std::string& name) const {
-  for (const auto& s : sections_)
-    if (SameName(s.name, name)) return &s;
-  return nullptr;
+  const auto it = names_.find(Folded(name));
+  return it == names_.end() ? nullptr : &sections_[it->second];
+}
+
+size_t IniFile::FindOrAdd(const std::string& name) {
+  const auto [it, added] = names_.emplace(Folded(name), sections_.size());
+  if (added) sections_.push_back({name, {}, {}});
+  return it->second;
+}
+
+// A key already there keeps its place and takes the new value (the later line wins).
+void IniFile::Put(Section& section, const std::string& key, const std::string& value) {
+  const auto [it, added] = section.keys.emplace(Folded(key), section.entries.size());
+  if (added) section.entries.emplace_back(key, value);
+  else section.entries[it->second].second = value;
 }
 
 std::optional<std::string> IniFile::Get(const std::string& section, const std::string& key) const {
   const Section* s = Find(section);
   if (!s) return std::nullopt;
-  for (const auto& [k, v] : s->entries)
-    if (SameName(k, key)) return v;
-  return std::nullopt;
+  const auto it = s->keys.find(Folded(key));
+  if (it == s->keys.end()) return std::nullopt;
+  return s->entries[it->second].second;
 }
 
 bool IniFile::HasSection(const std::string& section) const { return Find(section) != nullptr; }
 
-void IniFile::AddSection(const std::string& section) {
-  if (!Find(section)) sections_.push_back({section, {}});
-}
+void IniFile::AddSection(const std::string& section) { FindOrAdd(section); }
 
 bool IniFile::Set(const std::string& section, const std::string& key, const std::string& value) {
   if (value.find_first_of("\r\n") != std::string::npos) return false;
-  AddSection(section);
-  Section* s = Find(section);
-  for (auto& [k, v] : s->entries) {
-    if (SameName(k, key)) {
-      v = value;
-      return true;
-    }
-  }
-  s->entries.emplace_back(key, value);
+  Put(sections_[FindOrAdd(section)], key, value);
   return true;
 }
 
@@ -118,12 +113,16 @@ bool IniFile::Save(const std::string& path) const { return WriteFileAtomically(p
 
 std::string GetProfileString(const std::string& path, const std::string& section, const std::string& key,
                              const std::string& defaultText) {
-  return IniFile::Load(path).Get(section, key).value_or(defaultText);
+  IniFile ini;
+  IniFile::Load(path, ini);
+  return ini.Get(section, key).value_or(defaultText);
 }
 
 bool WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
-  IniFile ini = IniFile::Load(path);
+  IniFile ini;
+  const InputStatus status = IniFile::Load(path, ini);
+  if (status != InputStatus::Ok && status != InputStatus::Missing) return false;
   return ini.Set(section, key, value) && ini.Save(path);
 }
 

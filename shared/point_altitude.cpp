@@ -45,7 +45,7 @@ float PointAltitude(double lon, double lat) {
       s.file.Close();
       s.tileOpen = s.holdsBlock = false;
       const std::string path = FindTileFile(TerrainDirectory(), t.ilon, t.ilat);
-      if (path.empty() || !s.file.Open(path)) {
+      if (path.empty() || s.file.Open(path) != InputStatus::Ok) {
         s.missingKnown = true;
         s.missingLon = t.ilon;
         s.missingLat = t.ilat;

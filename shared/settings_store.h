@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "input_file.h"
+
 namespace quorla {
 
 inline constexpr const char* kQuorlaKey = "Software\\Quorla";
@@ -18,13 +20,18 @@ class SettingsStore {
   // Create-or-open: the key exists afterwards (false when the file cannot be written).
   bool CreateOrOpenKey(const std::string& key);
   // The text of a value; nullopt when the key or value is missing or the file unreadable.
+  // Writes fail when the file is there but cannot be read.
   std::optional<std::string> QueryText(const std::string& key, const std::string& value) const;
   bool SetText(const std::string& key, const std::string& value, const std::string& text);
 
   const std::string& file() const { return file_; }
+  // How the file read at the last call: Missing for a store not yet written, another cause when
+  // the file is there but was refused (its message is InputStatusText).
+  InputStatus LastReadStatus() const { return status_; }
 
  private:
   std::string file_;
+  mutable InputStatus status_ = InputStatus::Ok;
 };
 
 }  // namespace quorla

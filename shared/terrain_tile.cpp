@@ -1,12 +1,12 @@
 #include "terrain_tile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "name_pattern.h"
 
@@ -34,40 +34,39 @@ std::string FindTileFile(const std::string& terrainDir, int ilon, int ilat) {
 
 TileFile::~TileFile() { Close(); }
 
-bool TileFile::Open(const std::string& path) {
+InputStatus TileFile::Open(const std::string& path) {
   Close();
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) return false;
-  struct stat st {};
-  length_ = ::fstat(fd_, &st) == 0 ? st.st_size : 0;
+  // Only the 144 records are ever read, so a longer file does no harm.
+  const InputStatus status = file_.Open(path, std::numeric_limits<unsigned long long>::max());
+  if (status != InputStatus::Ok) return status;
+  length_ = static_cast<long long>(file_.size());
   path_ = path;
-  return true;
+  return status;
 }
 
 bool TileFile::LongEnough(int ilat) {
-  if (fd_ < 0) return false;
+  if (!file_.IsOpen()) return false;
   if (length_ < RequiredTileLength(ilat)) {
     struct stat st {};
-    if (::fstat(fd_, &st) == 0) length_ = st.st_size;
+    if (::fstat(file_.fd(), &st) == 0) length_ = st.st_size;
   }
   return length_ >= RequiredTileLength(ilat);
 }
 
 void TileFile::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  file_.Close();
   length_ = 0;
   path_.clear();
 }
 
 bool TileFile::ReadRecord(int ilat, int k, int16_t* out) {
   const long length = RecordLength(ilat);
-  if (fd_ < 0 || k < 1 || k > 144) return false;
+  if (!file_.IsOpen() || k < 1 || k > 144) return false;
   unsigned char bytes[2 * kMaxBlockValues];
   const off_t at = static_cast<off_t>(k - 1) * length;
   long done = 0;
   while (done < length) {
-    const ssize_t got = ::pread(fd_, bytes + done, length - done, at + done);
+    const ssize_t got = ::pread(file_.fd(), bytes + done, length - done, at + done);
     if (got <= 0) return false;
     done += got;
   }

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "input_file.h"
+
 namespace quorla {
 
 inline constexpr float kNoHeight = -9999.0f;
@@ -63,9 +65,10 @@ class TileFile {
   TileFile(const TileFile&) = delete;
   TileFile& operator=(const TileFile&) = delete;
 
-  bool Open(const std::string& path);  // false when it cannot be opened
+  // Opens a tile; only a regular file is taken (a FIFO or a device in the terrain folder is not).
+  InputStatus Open(const std::string& path);
   void Close();
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return file_.IsOpen(); }
   const std::string& Path() const { return path_; }
   // True when the file has the required length for tiles at ilat; a short file is measured
   // again on each call, so a tile that is still being written is taken once it is complete.
@@ -74,7 +77,7 @@ class TileFile {
   bool ReadRecord(int ilat, int k, int16_t* out);
 
  private:
-  int fd_ = -1;
+  InputFile file_;
   long long length_ = 0;
   std::string path_;
 };

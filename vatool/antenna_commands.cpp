@@ -73,9 +73,13 @@ int RunFit(const Arguments& a, std::ostream& out, std::ostream& err) {
   if (a.Positional().size() != 1) return BadUsage(err, "fit takes one pattern file");
   const std::string& path = a.Positional()[0];
   radpattern::MsiPattern pattern;
-  const int result = radpattern::ReadMsiFile(path, pattern);
+  quorla::InputStatus fileStatus = quorla::InputStatus::Ok;
+  const int result = radpattern::ReadMsiFile(path, pattern, &fileStatus);
   if (result != radpattern::kMsiOk) {
-    err << path << ": " << radpattern::MsiReadMessage(result).en << '\n';
+    // The cause when the file could not be read, then the pattern file's own message.
+    err << "vatool: " << path << ": ";
+    if (fileStatus != quorla::InputStatus::Ok) err << quorla::InputStatusText(fileStatus).en << ": ";
+    err << radpattern::MsiReadMessage(result).en << '\n';
     return kExitBadInput;
   }
   const radpattern::FitResult h = radpattern::FitPattern(pattern.horizontal);

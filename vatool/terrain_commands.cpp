@@ -9,6 +9,7 @@
 
 #include "arguments.h"
 #include "directories/directory_checks.h"
+#include "input_file.h"
 #include "point_altitude.h"
 #include "subcommand_table.h"
 #include "terrain/bulk_altitude.h"
@@ -78,9 +79,19 @@ int RunAltitude(const Arguments& a, std::istream& in, std::ostream& out, std::os
     return kExitOk;
   }
   // One output line per input line; a line that is not a position prints an error in its place.
+  // A line far longer than any position is no list of positions at all (binary data, a device):
+  // the reading stops there instead of holding an endless line in memory.
+  constexpr size_t kMaxLineLength = 4096;
   int result = kExitOk;
   std::string line;
-  for (long number = 1; std::getline(in, line); ++number) {
+  for (long number = 1;; ++number) {
+    const quorla::LineStatus read = quorla::ReadBoundedLine(in, line, kMaxLineLength);
+    if (read == quorla::LineStatus::End) break;
+    if (read == quorla::LineStatus::TooLong) {
+      err << "vatool: standard input: line " << number << ": longer than " << kMaxLineLength
+          << " characters, not a LON LAT pair; reading stopped\n";
+      return kExitBadInput;
+    }
     const std::vector<std::string> w = Words(line);
     if (w.empty() || w[0][0] == '#') continue;
     const auto lon = w.size() == 2 ? ParseDouble(w[0]) : std::nullopt;

@@ -8,6 +8,7 @@
 #include "atlas_database.h"
 #include "atomic_file.h"
 #include "border_files.h"
+#include "input_file.h"
 
 namespace quorla::geoatlas {
 namespace {
@@ -23,8 +24,11 @@ bool Write(const std::string& path, const std::vector<uint8_t>& bytes, std::ostr
 bool ConvertWorldAtlas(const std::string& from, const std::string& out, std::ostream& log, std::ostream& err) {
   const std::string source = from + "/" + kWorldAtlasFile;
   std::string json, error;
-  if (!ReadWholeFile(source, json)) {
-    err << source << ": cannot read (install the npm packages with tools/install-deps.sh)\n";
+  // The world outlines are a few megabytes; far more is no outline file.
+  constexpr size_t kMaxSourceBytes = 256u << 20;
+  if (const InputStatus status = ReadInputFile(source, kMaxSourceBytes, json); status != InputStatus::Ok) {
+    err << source << ": " << InputStatusText(status).en
+        << (status == InputStatus::Missing ? " (install the npm packages with tools/install-deps.sh)\n" : "\n");
     return false;
   }
   Topology topo;

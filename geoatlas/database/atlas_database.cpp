@@ -1,23 +1,17 @@
 #include "atlas_database.h"
 
-#include <fstream>
-#include <iterator>
 
 #include "atlas_messages.h"
+#include "input_file.h"
 
 namespace quorla::geoatlas {
 namespace {
 
-constexpr std::streamoff kMaxFileBytes = 256ll << 20;
-
-bool ReadWhole(const std::string& path, std::vector<uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  const std::streamoff size = in.tellg();
-  if (size < 0 || size > kMaxFileBytes) return false;
-  bytes.resize(static_cast<size_t>(size));
-  in.seekg(0);
-  return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), size)) || size == 0;
+InputStatus ReadWhole(const std::string& path, std::vector<uint8_t>& bytes) {
+  std::string text;
+  const InputStatus status = ReadInputFile(path, kMaxWorldFileBytes, text);
+  bytes.assign(text.begin(), text.end());
+  return status;
 }
 
 bool Check(FileStatus status, const char* name, LoadFailure& failure) {
@@ -59,8 +53,8 @@ bool LoadDatabase(const std::string& indexPath, const std::string& pointPath, co
   const std::pair<const std::string*, std::vector<uint8_t>*> files[] = {{&indexPath, &i}, {&pointPath, &p}, {&tablePath, &t}};
   const char* names[] = {kIndexFileName, kPointFileName, kTableFileName};
   for (int n = 0; n < 3; ++n) {
-    if (!ReadWhole(*files[n].first, *files[n].second)) {
-      failure.text = DamagedFileText(names[n]);
+    if (const InputStatus status = ReadWhole(*files[n].first, *files[n].second); status != InputStatus::Ok) {
+      failure.text = status == InputStatus::Missing ? FileNotFoundText(names[n]) : UnreadableFileText(names[n], status);
       return false;
     }
   }

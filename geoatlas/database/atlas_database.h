@@ -29,8 +29,12 @@ struct LoadFailure {
   std::string text;
 };
 
-// Reads the three files; false with the failure when one is missing, of the wrong format,
-// truncated or damaged, or when an area refers to a line the files do not hold.
+// The largest world map file read; the whole world at full detail is a few megabytes.
+inline constexpr size_t kMaxWorldFileBytes = 256u << 20;
+
+// Reads the three files; false with the failure when one is missing, not a readable regular file
+// of at most kMaxWorldFileBytes, of the wrong format, truncated or damaged, or when an area refers
+// to a line the files do not hold.
 bool LoadDatabase(const std::string& indexPath, const std::string& pointPath, const std::string& tablePath,
                   Database& db, LoadFailure& failure);
 

@@ -31,5 +31,8 @@ std::string FileNotFoundText(std::string_view fileName) {
 std::string DamagedFileText(std::string_view fileName) {
   return " Damaged ORBIS file: " + std::string(fileName);
 }
+std::string UnreadableFileText(std::string_view fileName, InputStatus why) {
+  return " Can not read the ORBIS file: " + std::string(fileName) + " (" + std::string(InputStatusText(why).en) + ")";
+}
 
 }  // namespace quorla::geoatlas

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "host.h"
+#include "input_file.h"
 
 namespace quorla::geoatlas {
 
@@ -21,5 +22,7 @@ std::string WrongVersionText();
 std::string IncreaseDimensionText(std::string_view name);
 std::string FileNotFoundText(std::string_view fileName);
 std::string DamagedFileText(std::string_view fileName);
+// A data file found but not readable as a file: a directory, a device, too large, a read error.
+std::string UnreadableFileText(std::string_view fileName, InputStatus why);
 
 }  // namespace quorla::geoatlas

@@ -3,9 +3,10 @@
 #include <strings.h>
 
 #include <filesystem>
-#include <fstream>
+#include <limits>
 
 #include "ini_file.h"
+#include "input_file.h"
 #include "platform_paths.h"
 
 namespace quorla::geoatlas {
@@ -15,15 +16,19 @@ constexpr size_t kValueBuffer = 256;
 
 bool Blank(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
 
+// The entry of folder named name (compared without regard to case when there is no exact match)
+// that opens as a regular file. Opened without blocking: a FIFO of that name is passed over.
 std::string Openable(const std::string& folder, const std::string& name) {
+  const auto opens = [](const std::string& path) {
+    InputFile file;
+    return file.Open(path, std::numeric_limits<unsigned long long>::max()) == InputStatus::Ok;
+  };
   const std::string exact = folder + name;
-  if (std::ifstream(exact, std::ios::binary)) return FileExists(exact) ? exact : std::string();
+  if (opens(exact)) return exact;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     const std::string found = entry.path().filename().string();
-    if (strcasecmp(found.c_str(), name.c_str()) == 0 && FileExists(entry.path().string()) &&
-        std::ifstream(entry.path(), std::ios::binary))
-      return entry.path().string();
+    if (strcasecmp(found.c_str(), name.c_str()) == 0 && opens(entry.path().string())) return entry.path().string();
   }
   return {};
 }

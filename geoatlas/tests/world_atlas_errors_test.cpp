@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <functional>
 
+#include "atlas_database.h"
 #include "atlas_fixture.h"
+#include "atlas_messages.h"
 #include "atomic_file.h"
 #include "ini_file.h"
+#include "testing/input_kinds.h"
 #include "testing/scripted_host.h"
 #include "world_atlas.h"
 
@@ -101,6 +107,32 @@ TEST(WorldAtlasErrors, DamagedFilesMakeTheDatabaseUnusable) {
     ExpectUnusable(atlas);
     host.VerifyAllConsumed();
   }
+}
+
+// Each kind of path in place of a data file: its own message, no hang on a FIFO, no read of a
+// device or of a file larger than the format holds.
+TEST(WorldAtlasErrors, DataFilesThatAreNotRegularFilesHaveTheirOwnMessages) {
+  const std::string dir = testing::WriteSyntheticDatabase("kinds");
+  InputKindFiles files(kMaxWorldFileBytes);
+  for (const InputKindCase& c : files.Cases()) {
+    SCOPED_TRACE(c.kind);
+    Database db;
+    LoadFailure failure;
+    EXPECT_FALSE(LoadDatabase(c.path, dir + kPointFileName, dir + kTableFileName, db, failure));
+    const std::string expected = c.expected == InputStatus::Ok        ? DamagedFileText(kIndexFileName)
+                                 : c.expected == InputStatus::Missing ? FileNotFoundText(kIndexFileName)
+                                                                      : UnreadableFileText(kIndexFileName, c.expected);
+    EXPECT_EQ(failure.text, expected);
+  }
+  // The lookup passes over a FIFO of the file's name instead of waiting for a writer.
+  std::filesystem::remove(dir + kIndexFileName);
+  ASSERT_EQ(::mkfifo((dir + kIndexFileName).c_str(), 0600), 0);
+  ScriptedHost host;
+  host.ExpectMessage(" Can not find the ORBIS file: GEOIDX1.BIN", std::string(kTitle) + "GEOFNM", Buttons::Ok,
+                     Icon::Exclamation);
+  WorldAtlas atlas(host, testing::OnlyIn(dir));
+  EXPECT_EQ(Code(atlas), "   ");
+  host.VerifyAllConsumed();
 }
 
 TEST(WorldAtlasErrors, LineMissingFromThePointFileStopsThePass) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "antenna_code.h"
+#include "antenna_types.h"
 
 namespace radpattern {
 namespace {
@@ -22,23 +23,23 @@ std::vector<std::string> NumberTexts(int from, int to, int width) {
 CodeFieldLists FieldListsForType(std::string_view type) {
   const int family = PatternFamily(type);
   CodeFieldLists lists;
-  if (family == 1) {
+  if (family == kOmnidirectionalFamily) {
     lists.first = {{"000"}, false};
     lists.type = {{"ND"}, false};
     lists.last = {{"00"}, false};
     return lists;
   }
   lists.last = {NumberTexts(0, 99, 2), true};
-  if (family == 7 || family == 8) {
+  if (LobeFamily(type) != 0) {
     // Position 1 (beam-width step) and positions 2-3 (lobe half angle) are chosen together.
     lists.first = {NumberTexts(0, 999, 3), true};
-    for (char second = 'A'; second <= 'I'; ++second) lists.type.values.push_back({type[0], second});
+    for (char second = kLobeLetterFirst; second <= kLobeLetterLast; ++second)
+      lists.type.values.push_back({type[0], second});
     lists.type.enabled = true;
     return lists;
   }
-  constexpr int kFirstFrom[] = {0, 0, 1, 1, 1, 1, 0};  // indexed by family
-  constexpr int kFirstTo[] = {0, 0, 65, 79, 96, 120, 100};
-  lists.first = {NumberTexts(kFirstFrom[family], kFirstTo[family], 3), true};
+  const AntennaTypeRange& row = *FindAntennaType(type);  // every other family is a row of the table
+  lists.first = {NumberTexts(row.firstFrom, row.firstTo, 3), true};
   lists.type = {{std::string(type)}, false};
   return lists;
 }

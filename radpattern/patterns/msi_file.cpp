@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <istream>
 #include <string_view>
 
@@ -102,13 +101,13 @@ int ReadMsi(std::istream& in, MsiPattern& out) {
   return kMsiOk;
 }
 
-int ReadMsiFile(const std::string& path, MsiPattern& out) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    out = MsiPattern{};
-    return kMsiNotKathrein;
-  }
-  return ReadMsi(file, out);  // the stream closes the file on every path
+int ReadMsiFile(const std::string& path, MsiPattern& out, quorla::InputStatus* fileStatus) {
+  out = MsiPattern{};
+  int result = kMsiNotKathrein;
+  const quorla::InputStatus status =
+      quorla::ParseInputFile(path, kMaxMsiFileBytes, [&](std::istream& in) { result = ReadMsi(in, out); });
+  if (fileStatus != nullptr) *fileStatus = status;
+  return result;
 }
 
 quorla::BiText MsiReadMessage(int result) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bilingual_texts.h"
+#include "input_file.h"
 
 namespace radpattern {
 
@@ -24,10 +25,13 @@ struct MsiPattern {
   MeasuredDiagram vertical{};    // tilt: 0 = horizon, growing downward
 };
 
-// Reads the file at path into out. Lines may end in CR LF, LF or CR. A file that cannot be
-// opened reads as empty (result 1). Any content is safe: over-long lines are cut, reading stops
-// after the last line needed.
-int ReadMsiFile(const std::string& path, MsiPattern& out);
+// The largest pattern file read: 727 lines of a few dozen characters each fit many times over.
+inline constexpr size_t kMaxMsiFileBytes = 1 << 20;
+
+// Reads the file at path into out. Lines may end in CR LF, LF or CR. A file that cannot be read
+// (missing, not a regular file, over kMaxMsiFileBytes) gives result 1 and, in fileStatus, why.
+// Any content is safe: over-long lines are cut, reading stops after the last line needed.
+int ReadMsiFile(const std::string& path, MsiPattern& out, quorla::InputStatus* fileStatus = nullptr);
 int ReadMsi(std::istream& in, MsiPattern& out);
 
 // The message shown for results 1 and 2 (empty for 0).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "antenna_code.h"
+#include "antenna_types.h"
 #include "lobe_analysis.h"
 #include "pattern_value.h"
 
@@ -107,21 +108,18 @@ Best BestLastField(const MeasuredDiagram& d, CodeText code, double direction) {
   return best;
 }
 
-struct TypeRange {
-  std::string_view type;
-  int from, to;
-};
-
-// Single-lobe and opposite-lobe classes: every type and first field with the last field 00 over
-// the 13 directions by the lobe error, then the last field by the whole diagram.
-Best SearchLobeTypes(const MeasuredDiagram& d, const LobeAnalysis& s, std::initializer_list<TypeRange> types,
+// Single-lobe and opposite-lobe classes: every type in the order given and every valid first field
+// with the last field 00 over the 13 directions by the lobe error, then the last field by the
+// whole diagram.
+Best SearchLobeTypes(const MeasuredDiagram& d, const LobeAnalysis& s, std::initializer_list<std::string_view> types,
                      Weighting w) {
   const WeightedSamples samples = Gather(d, s.mainLobe, w);
   const std::vector<double> directions = SearchDirections(s.dir, s.halfWidth);
   Best best;
-  for (const TypeRange& t : types) {
-    for (int x = t.from; x <= t.to; ++x) {
-      const CodeText code(x, t.type, 0);
+  for (const std::string_view type : types) {
+    const AntennaTypeRange& range = *FindAntennaType(type);
+    for (int x = range.firstFrom; x <= range.firstTo; ++x) {
+      const CodeText code(x, type, 0);
       for (const double dir : directions) best.Offer(code, dir, LobeError(code.View(), dir, samples));
     }
   }
@@ -153,8 +151,8 @@ Best SearchTwoLobes(const MeasuredDiagram& d, const LobeAnalysis& s) {
   const int m = second.any ? (second.code.c[1] - '0') * 10 + (second.code.c[2] - '0') : 0;
 
   Best best;
-  for (const char kind : {'V', 'W'}) {
-    for (char letter = 'A'; letter <= 'I'; ++letter) {
+  for (const char kind : kLobeKinds) {
+    for (char letter = kLobeLetterFirst; letter <= kLobeLetterLast; ++letter) {
       const char type[2] = {kind, letter};
       CodeText code(n * 100 + m, std::string_view(type, 2), 0);
       for (int last = 0; last <= 99; ++last) {
@@ -169,8 +167,9 @@ Best SearchTwoLobes(const MeasuredDiagram& d, const LobeAnalysis& s) {
 // Three or four symmetric lobes at the main direction.
 Best SearchSymmetricLobes(const MeasuredDiagram& d, const LobeAnalysis& s, std::string_view type) {
   const WeightedSamples samples = Gather(d, s.mainLobe, Weighting::None);
+  const AntennaTypeRange& range = *FindAntennaType(type);
   Best best;
-  for (int x = 0; x <= 100; ++x) {
+  for (int x = range.firstFrom; x <= range.firstTo; ++x) {
     const CodeText code(x, type, 0);
     best.Offer(code, s.dir, LobeError(code.View(), s.dir, samples));
   }
@@ -197,10 +196,9 @@ Best Search(const MeasuredDiagram& d, const LobeAnalysis& s) {
     case LobeClass::NearlyOmni:
       return SearchNearlyOmni(d, s.dir);
     case LobeClass::Single:
-      return SearchLobeTypes(d, s, {{"EA", 1, 65}, {"EB", 1, 79}, {"EC", 1, 96}, {"LA", 1, 120}, {"KA", 0, 100}},
-                             Weighting::Shape);
+      return SearchLobeTypes(d, s, {"EA", "EB", "EC", "LA", "KA"}, Weighting::Shape);
     case LobeClass::Opposite:
-      return SearchLobeTypes(d, s, {{"DE", 1, 65}, {"CA", 0, 100}}, Weighting::Value);
+      return SearchLobeTypes(d, s, {"DE", "CA"}, Weighting::Value);
     case LobeClass::Two:
       return SearchTwoLobes(d, s);
     case LobeClass::Three:

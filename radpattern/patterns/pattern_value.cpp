@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "antenna_types.h"
 #include "code_fields.h"
 #include "degrees.h"
 
@@ -82,10 +83,20 @@ float Backed(const BackedLobe& p, float c1, float c) {
 // E of the one- and two-letter types other than V and W (EA may go down to -1 behind the
 // antenna). False when the type is unknown or the first field is out of its range.
 bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
-  const auto inRange = [x](int hi) { return x >= 1 && x <= hi; };
+  // The rows of the type table, found once when compiling.
+  static constexpr const AntennaTypeRange& kRangeEA = *FindAntennaType("EA");
+  static constexpr const AntennaTypeRange& kRangeDE = *FindAntennaType("DE");
+  static constexpr const AntennaTypeRange& kRangeEB = *FindAntennaType("EB");
+  static constexpr const AntennaTypeRange& kRangeEC = *FindAntennaType("EC");
+  static constexpr const AntennaTypeRange& kRangeLA = *FindAntennaType("LA");
+  static constexpr const AntennaTypeRange& kRangeKA = *FindAntennaType("KA");
+  static constexpr const AntennaTypeRange& kRangeCA = *FindAntennaType("CA");
+  static constexpr const AntennaTypeRange& kRangeCB = *FindAntennaType("CB");
+  static constexpr const AntennaTypeRange& kRangeCC = *FindAntennaType("CC");
+  const auto inRange = [x](const AntennaTypeRange& row) { return x >= row.firstFrom && x <= row.firstTo; };
   const auto cosPhi = [phi] { return std::cos(phi * kDeg); };
   if ((t1 == 'E' && t2 == 'A') || (t1 == 'D' && t2 == 'E')) {
-    if (!inRange(65)) return false;
+    if (!inRange(t1 == 'E' ? kRangeEA : kRangeDE)) return false;
     const float c1 = Table().cosX[x];
     const float q = 1.0f - c1 * c1;
     const float c = cosPhi();
@@ -102,12 +113,12 @@ bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
     return true;
   }
   if (t1 == 'E' && (t2 == 'B' || t2 == 'C')) {
-    if (!inRange(t2 == 'B' ? 79 : 96)) return false;
+    if (!inRange(t2 == 'B' ? kRangeEB : kRangeEC)) return false;
     e = Backed(t2 == 'B' ? kEB : kEC, Table().cosX[x], cosPhi());
     return true;
   }
   if (t1 == 'L' && t2 == 'A') {
-    if (!inRange(120)) return false;
+    if (!inRange(kRangeLA)) return false;
     const float psi = phi * kDeg;
     const float xr = static_cast<float>(x) * kDeg;
     if (std::fabs(psi) > 1.5f * xr) {
@@ -120,7 +131,7 @@ bool SingleShape(char t1, char t2, int x, float r, float phi, float& e) {
   }
   const bool ka = t1 == 'K' && t2 == 'A';
   const bool multi = t1 == 'C' && t2 >= 'A' && t2 <= 'C';
-  if (!(ka || multi) || x > 100) return false;
+  if (!(ka || multi) || !inRange(ka ? kRangeKA : t2 == 'A' ? kRangeCA : t2 == 'B' ? kRangeCB : kRangeCC)) return false;
   const float k = static_cast<float>(x) / 100.0f;
   if (ka) {
     const float c = cosPhi();

@@ -42,4 +42,17 @@ for f in model:"$not_pattern" cut:"Selected file is shorter than Kathrein antenn
   [ $rc = 2 ] && [ ! -s "$dir/out" ] || fail "$name: exit $rc"
   grep -qF "${f#*:}" "$dir/err" || fail "$name: message $(cat "$dir/err")"
 done
+# Paths that are no pattern file: each its own cause after the prefix, then the file message; exit
+# 2 at once (no uncaught exception on a folder, no endless read of a device, no wait on a FIFO).
+mkdir "$dir/folder.msi"
+mkfifo "$dir/fifo.msi"
+truncate -s $((1024 * 1024 + 1)) "$dir/huge.msi"
+for f in "$dir/folder.msi":"is a directory, not a file" /dev/zero:"is a device or a pipe, not a file" \
+         "$dir/fifo.msi":"is a device or a pipe, not a file" "$dir/missing.msi":"no such file" \
+         "$dir/huge.msi":"the file is larger than its kind of file can be"; do
+  path="${f%%:*}"
+  rc=0; timeout 20 "$vatool" antenna fit "$path" >"$dir/out" 2>"$dir/err" || rc=$?
+  [ $rc = 2 ] && [ ! -s "$dir/out" ] || fail "$path: exit $rc"
+  [ "$(cat "$dir/err")" = "vatool: $path: ${f#*:}: $not_pattern" ] || fail "$path: message $(cat "$dir/err")"
+done
 echo "antenna command line: all checks passed"

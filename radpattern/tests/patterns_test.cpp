@@ -9,6 +9,7 @@
 #include "msi_file.h"
 #include "pattern_fit.h"
 #include "pattern_value.h"
+#include "testing/input_kinds.h"
 
 using namespace radpattern;
 
@@ -81,6 +82,20 @@ TEST(ReadMsi, MalformedTextsAreRefusedNotCrashed) {
     MsiPattern p;
     const int r = ReadMsi(in, p);
     EXPECT_TRUE(r == 1 || r == 2) << "result " << r << " for text of " << text.size() << " bytes";
+  }
+}
+
+// Each kind of path: result 1 with the cause, no hang on a FIFO, no endless read of a device.
+TEST(ReadMsi, PathsThatAreNotPatternFilesSayWhy) {
+  quorla::InputKindFiles files(kMaxMsiFileBytes, ".msi");
+  for (const quorla::InputKindCase& c : files.Cases()) {
+    SCOPED_TRACE(c.kind);
+    MsiPattern p;
+    p.name = "left over";
+    quorla::InputStatus status = quorla::InputStatus::ReadFailed;
+    EXPECT_EQ(ReadMsiFile(c.path, p, &status), kMsiNotKathrein);
+    EXPECT_EQ(status, c.expected);
+    EXPECT_TRUE(p.name.empty());
   }
 }
 

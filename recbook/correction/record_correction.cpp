@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "antenna_types.h"
 #include "geo_text.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
@@ -223,8 +224,11 @@ void BandwidthFormat(Editor& e) {
   const size_t used = NumberLength(b);
   if (used < 4 && (b[used] == 'K' || b[used] == 'M')) return;
   // Written as in the aligned case: 16 gives 16K0 and 8 gives 8K00 (the number's text followed by
-  // "K00", cut to four), and a number with decimals also gets a valid code (7.5 gives 7K50).
-  const std::string code = BandwidthCode(LenientNumber(b));
+  // "K00", cut to four), and a number with decimals also gets a valid code (7.5 gives 7K50). A
+  // whole number of three digits has no "00.0" form but the same rule gives its code: 125K.
+  const double v = LenientNumber(b);
+  std::string code = BandwidthCode(v);
+  if (code.size() > 4 && v < 1000 && v == std::floor(v)) code = std::to_string(static_cast<long>(v)) + 'K';
   if (code.size() > 4) return;
   e.Set(Item::k7A, code + old.substr(used));
 }
@@ -258,35 +262,26 @@ void AntennaCodeShape(Editor& e, Item item) {
   if (wrongLength) e.Count(1);
 }
 
-struct PatternRange {
-  std::string_view types;  // pairs of type letters
-  const char* forZero;  // the digits that replace 000, nullptr: left alone
-  double limit;
-  const char* aboveLimit;
-};
-
-// O10: the first three digits of a code into the range of its pattern type.
+// O10: the first three digits of a code into the range of its pattern type: 000 becomes the lowest
+// value where 000 is out of range, a value above the range its highest.
 void AntennaCodeRange(Editor& e, Item item) {
-  static const PatternRange kRanges[] = {
-      {"EADE", "001", 65, "065"}, {"EB", "001", 79, "079"},         {"EC", "001", 96, "096"},
-      {"LA", "001", 120, "120"},  {"CACBCCKA", nullptr, 100, "100"},
-  };
   const std::string_view code = e[item];
   if (IsBlankItem(code)) return;
   const double a = LenientNumber(code.substr(0, 3));
   const std::string_view type = code.substr(3, 2);
   const std::string_view last = code.substr(5, 2);
-  for (const PatternRange& range : kRanges) {
-    if (!InPairs(type, range.types)) continue;
-    const char* digits = nullptr;
-    if (a == 0)
-      digits = range.forZero;
-    else if (a > range.limit)
-      digits = range.aboveLimit;
-    if (!digits) return;
-    char bb[24];
-    std::snprintf(bb, sizeof bb, "%02ld", std::lround(LenientNumber(last)));
-    e.Set(item, std::string(digits) + std::string(type) + bb);
+  const radpattern::AntennaTypeRange* range = radpattern::FindAntennaType(type);
+  if (range && range->family != radpattern::kOmnidirectionalFamily) {
+    int first = 0;
+    if (a == 0 && range->firstFrom > 0)
+      first = range->firstFrom;
+    else if (a > range->firstTo)
+      first = range->firstTo;
+    else
+      return;
+    char digits[40];
+    std::snprintf(digits, sizeof digits, "%03d%.2s%02ld", first, type.data(), std::lround(LenientNumber(last)));
+    e.Set(item, digits);
     return;
   }
   if (code.substr(0, 3) == "000" && type != "ND" && last == "00")

@@ -1,17 +1,11 @@
 // Any bytes as an Exchange data file: the check, the CR+LF conversion and the export.
-#include <unistd.h>
-
-#include <cstdio>
 #include <string>
 
 #include "records/exchange_file.h"
+#include "testing/fuzz_scratch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string path = "/tmp/exchange_file_fuzzer." + std::to_string(::getpid());
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return 0;
-  std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  const std::string path = quorla::fuzz::WriteInput("M_FUZZ.xms", data, size);
   const recbook::FileCheck c = recbook::CheckExchangeFile(path);
   if (c.kind == recbook::FileKind::True && c.records < 0) __builtin_trap();
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "antenna_code.h"
 #include "code_tables.h"
 #include "latin1_text.h"
 #include "records/item_table.h"
@@ -327,20 +328,7 @@ bool LatitudeValid(std::string_view text7) {
   return HalfValid(std::string_view(t, n), 'N', 'S', 89);
 }
 
-bool AntennaCodeValid(std::string_view code) {
-  if (code.size() != 7) return false;
-  for (size_t k : {0, 1, 2, 5, 6})
-    if (!IsDigit(code[k])) return false;
-  const int a = Digits(code.substr(0, 3)), b = Digits(code.substr(5, 2));
-  const std::string_view type = code.substr(3, 2);
-  if (type == "ND") return a == 0 && b == 0;
-  if (type == "EA" || type == "DE") return a >= 1 && a <= 65;
-  if (type == "EB") return a >= 1 && a <= 79;
-  if (type == "EC") return a >= 1 && a <= 96;
-  if (type == "LA") return a >= 1 && a <= 120;
-  if (type == "CA" || type == "CB" || type == "CC" || type == "KA") return a <= 100;
-  return (type[0] == 'V' || type[0] == 'W') && type[1] >= 'A' && type[1] <= 'I';
-}
+bool AntennaCodeValid(std::string_view code) { return radpattern::CheckAntennaCode(code) == 1; }
 
 bool IsWaivable(Check check) { return Row(check).waivable; }
 

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_file.h"
+#include "testing/fuzz_scratch.h"
 #include "overlays/border_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string path = terrainmap::fuzz::WriteInput("CZESVK.000", data, size);
-  const auto lines = terrainmap::ReadBorderLineFile(path);
+  const std::string path = quorla::fuzz::WriteInput("CZESVK.000", data, size);
+  std::vector<terrainmap::Polyline> lines;
+  if (terrainmap::ReadBorderLineFile(path, lines) != quorla::InputStatus::Ok) __builtin_trap();
   size_t points = 0;
   for (const terrainmap::Polyline& line : lines) {
     if (line.empty()) __builtin_trap();

@@ -1,7 +1,7 @@
 // Any bytes as a road or contour file ".bd", read for a map area taken from the first 8 bytes.
 #include <string>
 
-#include "fuzz_file.h"
+#include "testing/fuzz_scratch.h"
 #include "overlays/road_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -9,8 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto value = [data](int i) { return static_cast<unsigned>(data[2 * i] | data[2 * i + 1] << 8); };
   const terrainmap::MapArea map{terrainmap::RoadLongitude(value(0)), terrainmap::RoadLatitude(value(1)),
                                 terrainmap::RoadLongitude(value(2)), terrainmap::RoadLatitude(value(3))};
-  const std::string path = terrainmap::fuzz::WriteInput("mistni.bd", data + 8, size - 8);
-  const auto lines = terrainmap::ReadRoadFile(path, map);
+  const std::string path = quorla::fuzz::WriteInput("mistni.bd", data + 8, size - 8);
+  std::vector<terrainmap::Polyline> lines;
+  if (terrainmap::ReadRoadFile(path, map, lines) != quorla::InputStatus::Ok) __builtin_trap();
   size_t points = 0;
   for (const terrainmap::Polyline& line : lines) {
     if (line.empty()) __builtin_trap();

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "fuzz_file.h"
+#include "testing/fuzz_scratch.h"
 #include "point_altitude.h"
 #include "terrain/bulk_altitude.h"
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Two directories in turn, so that each input is a change of directory for both lookups.
   static int turn = 0;
   turn ^= 1;
-  const fs::path dtm = fs::path(terrainmap::fuzz::PrivateDir()) / (turn ? "dtm1" : "dtm0");
+  const fs::path dtm = fs::path(quorla::fuzz::ScratchDir()) / (turn ? "dtm1" : "dtm0");
   const uint8_t flags = data[0];
   const int ilat = flags & 1 ? 50 : 49;
   const bool extend = flags & 2, oneShort = flags & 4;
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   fs::create_directories(dtm / column);
   const std::string relative = column + "/" + name;
-  const std::string path = terrainmap::fuzz::WriteInput("tile", data + 1, size - 1);
+  const std::string path = quorla::fuzz::WriteInput("tile", data + 1, size - 1);
   fs::rename(path, dtm / relative);
   if (extend && ::truncate((dtm / relative).c_str(), quorla::RequiredTileLength(ilat) - (oneShort ? 1 : 0)) != 0)
     return 0;

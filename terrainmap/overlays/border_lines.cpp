@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "geometry/sphere.h"
@@ -57,10 +56,9 @@ std::vector<Polyline> ReadBorderLines(std::istream& in) {
   return lines;
 }
 
-std::vector<Polyline> ReadBorderLineFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return ReadBorderLines(in);
+quorla::InputStatus ReadBorderLineFile(const std::string& path, std::vector<Polyline>& lines) {
+  lines.clear();
+  return quorla::ParseInputFile(path, kMaxOverlayFileBytes, [&](std::istream& in) { lines = ReadBorderLines(in); });
 }
 
 std::vector<std::string> SelectBorderFiles(const std::vector<std::string>& names) {

@@ -1,6 +1,5 @@
 #include "overlays/road_file.h"
 
-#include <fstream>
 
 namespace terrainmap {
 namespace {
@@ -31,10 +30,9 @@ std::vector<Polyline> ReadRoadLines(std::istream& in, const MapArea& map) {
   return lines;
 }
 
-std::vector<Polyline> ReadRoadFile(const std::string& path, const MapArea& map) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return ReadRoadLines(in, map);
+quorla::InputStatus ReadRoadFile(const std::string& path, const MapArea& map, std::vector<Polyline>& lines) {
+  lines.clear();
+  return quorla::ParseInputFile(path, kMaxOverlayFileBytes, [&](std::istream& in) { lines = ReadRoadLines(in, map); });
 }
 
 }  // namespace terrainmap

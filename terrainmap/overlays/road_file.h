@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "input_file.h"
+
 #include "overlays/border_lines.h"
 
 namespace terrainmap {
@@ -21,6 +23,6 @@ inline double RoadLatitude(unsigned v) { return v / 5000.0 + 46; }
 // The lines whose box meets the map; a record outside is passed over without reading its points.
 // A truncated record ends the reading.
 std::vector<Polyline> ReadRoadLines(std::istream& in, const MapArea& map);
-std::vector<Polyline> ReadRoadFile(const std::string& path, const MapArea& map);
+quorla::InputStatus ReadRoadFile(const std::string& path, const MapArea& map, std::vector<Polyline>& lines);
 
 }  // namespace terrainmap

@@ -1,6 +1,5 @@
 #include "overlays/town_file.h"
 
-#include <fstream>
 
 #include "overlays/road_file.h"
 
@@ -20,10 +19,9 @@ std::vector<TownName> ReadTownNames(std::istream& in, size_t maxCount) {
   return towns;
 }
 
-std::vector<TownName> ReadTownFile(const std::string& path, size_t maxCount) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  return ReadTownNames(in, maxCount);
+quorla::InputStatus ReadTownFile(const std::string& path, size_t maxCount, std::vector<TownName>& towns) {
+  towns.clear();
+  return quorla::ParseInputFile(path, kMaxOverlayFileBytes, [&](std::istream& in) { towns = ReadTownNames(in, maxCount); });
 }
 
 }  // namespace terrainmap

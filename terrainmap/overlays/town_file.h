@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "input_file.h"
+
 namespace terrainmap {
 
 struct TownName {
@@ -17,6 +19,6 @@ inline constexpr int kTownRecordBytes = 14;
 
 // The first maxCount names (fewer when the file ends or is truncated first).
 std::vector<TownName> ReadTownNames(std::istream& in, size_t maxCount);
-std::vector<TownName> ReadTownFile(const std::string& path, size_t maxCount);
+quorla::InputStatus ReadTownFile(const std::string& path, size_t maxCount, std::vector<TownName>& towns);
 
 }  // namespace terrainmap

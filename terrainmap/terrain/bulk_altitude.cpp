@@ -105,7 +105,7 @@ float BulkAltitude(double lon, double lat) {
       tile = TileState::Found;
     }
     if (!s.file.IsOpen() || s.file.Path() != path) {
-      if (!s.file.Open(path)) {
+      if (s.file.Open(path) != quorla::InputStatus::Ok) {
         tile = TileState::Missing;
         return kNoHeight;
       }

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "atomic_file.h"
 #include "terrain_tile.h"
 
 namespace terrainmap {
@@ -55,9 +56,11 @@ bool WriteTile(const std::filesystem::path& file, int ilon, int ilat) {
       }
     }
   }
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out.flush());
+  // Written beside the old tile and renamed over it: a full disk or a killed run leaves the old
+  // tile whole, never half a tile the lookups would read as terrain. The tiles are made again at
+  // will, so the rename alone is enough.
+  quorla::AtomicFileWriter out(file.string(), quorla::AtomicFileWriter::Durability::Renamed);
+  return out.Write(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())) && out.Commit();
 }
 
 }  // namespace

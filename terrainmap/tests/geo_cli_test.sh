@@ -99,6 +99,16 @@ code 2 "$vatool" geo distance 15 50 16
 "$vatool" terrain demo -o "$dir/topo" --area 14,49,16,51 >/dev/null
 [ "$(stat -c %s "$dir/topo/E015/E015N49.33E")" = $((144 * 20402 + 1024)) ] || fail "tile size below 50N"
 [ "$(stat -c %s "$dir/topo/E014/E014N50.63E")" = $((144 * 10302)) ] || fail "tile size from 50N"
+# Tiles made again replace the old ones (written beside and renamed), never truncate them in
+# place: a second name of the old tile keeps the old bytes.
+ln "$dir/topo/E015/E015N49.33E" "$dir/old_tile"
+: >"$dir/topo/E015/E015N50.63E"
+"$vatool" terrain demo -o "$dir/topo" --area 15,49,16,51 >/dev/null
+[ "$(stat -c %s "$dir/old_tile")" = $((144 * 20402 + 1024)) ] || fail "tile truncated in place"
+[ "$(stat -c %i "$dir/old_tile")" != "$(stat -c %i "$dir/topo/E015/E015N49.33E")" ] || fail "tile rewritten in place"
+[ "$(stat -c %s "$dir/topo/E015/E015N50.63E")" = $((144 * 10302)) ] || fail "empty tile not replaced"
+[ -z "$(find "$dir/topo" -name '.quorla-save-*')" ] || fail "staging files left behind"
+rm "$dir/old_tile"
 code 2 "$vatool" terrain demo -o "$dir/bad" --area 14,49,14,50
 code 2 "$vatool" terrain demo -o "$dir/bad" --area 14,-1,15,0
 code 2 "$vatool" terrain demo -o "$dir/bad" --area 14,49,15
@@ -162,6 +172,11 @@ abc
 [ $rc = 2 ] && [ "$out" = "$first
 ERROR: not a LON LAT pair
 $first" ] || fail "bad input line"
+# Standard input that is no list of lines (a device without line ends) is refused at the first
+# over-long line, at once and in little memory.
+rc=0; out="$(ulimit -v 1000000; timeout 20 "$vatool" terrain altitude --dtm "$dir/topo" </dev/zero 2>"$dir/err")" || rc=$?
+[ $rc = 2 ] && [ -z "$out" ] && grep -q "^vatool: standard input: line 1: longer than" "$dir/err" ||
+  fail "endless input line: exit $rc $(cat "$dir/err")"
 code 2 "$vatool" terrain altitude --dtm "$dir/topo" 14.5
 code 2 "$vatool" terrain altitude 14.5 49.5
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "overlays/border_lines.h"
+#include "testing/input_kinds.h"
 #include "overlays/road_file.h"
 #include "overlays/town_file.h"
 
@@ -152,9 +153,13 @@ TEST_F(OverlayFiles, BorderFileAndItsFolder) {
   Write("AUTCZE.CBR", BorderRecord({a}));
   Write("deucze.000", "");
   std::filesystem::create_directories(dir_ / "folder.000");
-  ExpectLine(ReadBorderLineFile(path).at(0), {a, b});
-  EXPECT_TRUE(ReadBorderLineFile((dir_ / "missing.000").string()).empty());
-  EXPECT_TRUE(ReadBorderLineFile(dir_.string()).empty());  // a folder
+  std::vector<Polyline> lines;
+  EXPECT_EQ(ReadBorderLineFile(path, lines), quorla::InputStatus::Ok);
+  ExpectLine(lines.at(0), {a, b});
+  EXPECT_EQ(ReadBorderLineFile((dir_ / "missing.000").string(), lines), quorla::InputStatus::Missing);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(ReadBorderLineFile(dir_.string(), lines), quorla::InputStatus::Directory);
+  EXPECT_TRUE(lines.empty());
 
   auto names = ListBorderFiles(dir_.string());
   std::sort(names.begin(), names.end());
@@ -280,10 +285,12 @@ TEST_F(OverlayFiles, RoadFileOnDisk) {
   Bytes skippedPastEnd = RoadBytes(far);
   skippedPastEnd[0] = '\x40';  // 64 points announced, one present
   const std::string path = Write("dalnice.bd", RoadBytes(far) + RoadBytes(a) + skippedPastEnd);
-  const auto lines = ReadRoadFile(path, kMap);
+  std::vector<Polyline> lines;
+  EXPECT_EQ(ReadRoadFile(path, kMap, lines), quorla::InputStatus::Ok);
   ASSERT_EQ(lines.size(), 1u);
   ExpectLine(lines[0], {{15, 49}, {15.1, 49.1}});
-  EXPECT_TRUE(ReadRoadFile((dir_ / "hlavni.bd").string(), kMap).empty());
+  EXPECT_EQ(ReadRoadFile((dir_ / "hlavni.bd").string(), kMap, lines), quorla::InputStatus::Missing);
+  EXPECT_TRUE(lines.empty());
 }
 
 Bytes TownRecord(unsigned lon, unsigned lat, const Bytes& name) {
@@ -329,10 +336,26 @@ TEST(TownFile, RecordsNamesAndEnd) {
 
 TEST_F(OverlayFiles, TownFileOnDisk) {
   const std::string path = Write("obcejme.bdt", TownRecord(Lon(14.4), Lat(50.1), "Praha") + Bytes(7, 'x'));
-  const auto towns = ReadTownFile(path, 10);
+  std::vector<TownName> towns;
+  EXPECT_EQ(ReadTownFile(path, 10, towns), quorla::InputStatus::Ok);
   ASSERT_EQ(towns.size(), 1u);
   EXPECT_EQ(towns[0].name, "Praha");
-  EXPECT_TRUE(ReadTownFile((dir_ / "missing.bdt").string(), 10).empty());
+  EXPECT_EQ(ReadTownFile((dir_ / "missing.bdt").string(), 10, towns), quorla::InputStatus::Missing);
+  EXPECT_TRUE(towns.empty());
+}
+
+// Each kind of path through the three overlay readers: its status, nothing read, no hang.
+TEST(OverlayPaths, ThoseThatAreNotOverlayFilesSayWhy) {
+  quorla::InputKindFiles files(kMaxOverlayFileBytes);
+  for (const quorla::InputKindCase& c : files.Cases()) {
+    SCOPED_TRACE(c.kind);
+    std::vector<Polyline> borders{{{1, 1}}}, roads{{{1, 1}}};
+    std::vector<TownName> towns{{1, 1, "x"}};
+    EXPECT_EQ(ReadBorderLineFile(c.path, borders), c.expected);
+    EXPECT_EQ(ReadRoadFile(c.path, kMap, roads), c.expected);
+    EXPECT_EQ(ReadTownFile(c.path, 10, towns), c.expected);
+    EXPECT_TRUE(borders.empty() && roads.empty() && towns.empty());
+  }
 }
 
 }  // namespace

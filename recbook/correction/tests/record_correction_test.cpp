@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "antenna_code.h"
+#include "antenna_types.h"
 #include "correction/record_correction.h"
 #include "records/item_table.h"
 
@@ -163,6 +166,8 @@ const Case kCases[] = {
     {"O8 leading blank before a bare number", false, {{Item::k7A, " 16F3E"}}, {{Item::k7A, "16K0F3E"}}, 1},
     {"O8 signed number stays", false, {{Item::k7A, "-0F3E"}}, {}, 0},
     {"O8 100 kHz or more stays", false, {{Item::k7A, "100KF3E"}}, {}, 0},
+    {"O8 bare number of three digits", false, {{Item::k7A, "125F3E"}}, {{Item::k7A, "125KF3E"}}, 1},
+    {"O8 bare number of three digits, nine characters", false, {{Item::k7A, "250F3EJNN"}}, {{Item::k7A, "250KF3EJN"}}, 1},
     {"O8 number with its unit letter, misaligned, stays", false, {{Item::k7A, "16K0 F3E"}}, {}, 0},
     // O9.
     {"O9 short code", false, {{Item::k9XH, "45EA"}}, {{Item::k9XH, "045EA00"}}, 1},
@@ -216,6 +221,27 @@ TEST(CorrectRecord, RepairsAndCounts) {
     if (!std::isnan(c.terrain)) terrain = [h = c.terrain](double, double) { return h; };
     EXPECT_EQ(CorrectRecord(r, options, terrain), c.repairs);
     EXPECT_EQ(r.text(), expected.text());
+  }
+}
+
+// The range correction and the code check read one table: every code the correction writes for a
+// type of the table passes the check, and a valid code is left as it is.
+TEST(CorrectRecord, RangeCorrectionGivesCodesTheCheckTakes) {
+  for (const radpattern::AntennaTypeRange& row : radpattern::kAntennaTypeRanges) {
+    if (row.family == radpattern::kOmnidirectionalFamily) continue;
+    for (const int first : {0, row.firstFrom, row.firstTo, row.firstTo + 1, 999}) {
+      char code[8];
+      std::snprintf(code, sizeof code, "%03d%.2s07", first, row.type.data());
+      SCOPED_TRACE(code);
+      const std::vector<Change> before = {{Item::k9XH, code}};
+      StationRecord r = Build({&kFixed, &before});
+      CorrectionOptions options;
+      options.Set(O::kAntennaCodeShape, false);
+      const int repairs = CorrectRecord(r, options, TerrainLookup{});
+      const std::string corrected(ItemText(r, Item::k9XH));
+      EXPECT_EQ(radpattern::CheckAntennaCode(corrected), 1);
+      EXPECT_EQ(repairs == 0, radpattern::CheckAntennaCode(code) == 1);
+    }
   }
 }
 
