@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-liberation2
+  qt6-base-dev qt6-translations-l10n fonts-liberation2
 )
 
 missing=()

@@ -35,6 +35,7 @@
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/status_parts.h"
+#include "ui/qt_translation.h"
 #include "ui/viewer_window.h"
 #include "ui/window_texts.h"
 
@@ -390,4 +391,16 @@ TEST_F(EditorWindowTest, CorrectionDialogOffersTheTenOptionsTicked) {
     const std::string file = language == quorla::Language::English ? "correction_dialog_en.png" : "correction_dialog_cs.png";
     EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
   }
+}
+
+// Qt's own dialog texts follow the language while an entry point runs.
+TEST_F(EditorWindowTest, QtDialogTextsInCzech) {
+  {
+    const ui::QtTranslation english(quorla::Language::English);
+    EXPECT_FALSE(english.installed());
+    const ui::QtTranslation czech(quorla::Language::Czech);
+    ASSERT_TRUE(czech.installed());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Zrušit"));
+  }
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }
