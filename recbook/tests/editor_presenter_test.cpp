@@ -286,6 +286,37 @@ TEST(EditorHelpTexts, EveryBoxHasBothLanguages) {
   }
 }
 
+// The record types box names the agreement's mobile classes and the whole-country rule.
+TEST(EditorHelpTexts, RecordTypesFollowTheAgreement) {
+  for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
+    const std::string text = HelpBoxOf(605, language, "").text;
+    EXPECT_NE(text.find("(ML, MR, MS)"), std::string::npos);
+    EXPECT_EQ(text.find("MO"), std::string::npos);
+    EXPECT_NE(text.find(language == quorla::Language::English ? "[4C] blank" : "[4C] prázdné"), std::string::npos);
+  }
+}
+
+// The Corrections menu carries the error search's own captions from the start, in both languages.
+TEST(EditorMenus, CorrectionsCaptionsFromTheStart) {
+  const struct {
+    int id;
+    const char* english;
+    const char* czech;
+  } kItems[] = {
+      {401, "1. Automatic correction of errors in records", "1. Automatická oprava chyb v rekordech"},
+      {402, "2.a. Find out and correct errors that will cause Calc. errors",
+       "2.a. Vyhledání a oprava chyb,  které způsobí chyby při Výpočtu"},
+      {403, "2.b. Find out and correct  ALL errors in records", "2.b. Vyhledání a oprava  VŠECH chyb v rekordech"},
+  };
+  const MenuDefinition& corrections = MenuBar()[static_cast<size_t>(MenuPosition::Corrections)];
+  ASSERT_EQ(corrections.items.size(), std::size(kItems));
+  for (size_t i = 0; i < std::size(kItems); ++i) {
+    EXPECT_EQ(corrections.items[i].id, kItems[i].id);
+    EXPECT_EQ(corrections.items[i].text(quorla::Language::English), kItems[i].english);
+    EXPECT_EQ(corrections.items[i].text(quorla::Language::Czech), kItems[i].czech);
+  }
+}
+
 class CzechEditorTest : public EditorPresenterTest {
  protected:
   CzechEditorTest() : EditorPresenterTest(quorla::Language::Czech) {}

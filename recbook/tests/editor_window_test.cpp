@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -387,6 +388,9 @@ TEST_F(EditorWindowTest, CorrectionDialogOffersTheTenOptionsTicked) {
     ASSERT_EQ(boxes.size(), 10);
     for (const QCheckBox* box : boxes) EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
     EXPECT_EQ(boxes[0]->text().toStdString(), std::string(OptionText(CorrectionOption::kLowFrequency).caption(language)));
+    bool zeroShown = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) zeroShown = zeroShown || label->text() == " 0";
+    EXPECT_TRUE(zeroShown) << "the count shows 0 before the pass";
     dialog.SetRepairCount(RepairCountText(7));
     const std::string file = language == quorla::Language::English ? "correction_dialog_en.png" : "correction_dialog_cs.png";
     EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
