@@ -87,6 +87,7 @@ class NullView : public EditorView {
   void ShowExportProgress(const std::string&, uint64_t, uint64_t) override {}
   void ListReset() override {}
   void ListRowsChanged(size_t, size_t) override {}
+  void FocusList() override {}
   // The sort itself runs inside the reorder, as the window's model runs it.
   void ReorderList(const LineReorder& reorder) override {
     size_t caret = 0;
