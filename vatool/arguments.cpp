@@ -1,57 +1,141 @@
 #include "arguments.h"
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cctype>
 #include <cstdlib>
 #include <ostream>
 
 #include "subcommand_table.h"
 
 namespace vatool {
+namespace {
 
-Arguments::Arguments(std::span<const std::string> args, const std::set<std::string>& valued,
-                     const std::set<std::string>& flags) {
-  bool optionsEnded = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    // A lone "-" and negative numbers ("-12.5") are values, not options.
-    const bool looksLikeOption = !optionsEnded && a.size() > 1 && a[0] == '-' &&
-                                 !(std::isdigit(static_cast<unsigned char>(a[1])) || a[1] == '.');
-    if (!looksLikeOption) {
-      positional_.push_back(a);
-      continue;
+constexpr size_t kLineWidth = 100;
+constexpr size_t kSummaryColumn = 42;  // where the summaries of a group's commands start at most
+
+// text folded at blanks into lines of at most kLineWidth, every line after the first indented.
+std::string Wrapped(std::string_view text, size_t firstColumn, size_t indent) {
+  std::string out;
+  size_t column = firstColumn;
+  while (!text.empty()) {
+    const size_t room = kLineWidth > column ? kLineWidth - column : 1;
+    size_t cut = text.size();
+    if (cut > room) {
+      cut = text.rfind(' ', room);
+      if (cut == std::string_view::npos || cut == 0) cut = std::min(text.find(' '), text.size());
     }
-    if (a == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    std::string name = a;
-    std::optional<std::string> inlineValue;
-    if (const auto eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
-      name = a.substr(0, eq);
-      inlineValue = a.substr(eq + 1);
-    }
-    if (valued.count(name)) {
-      if (inlineValue) {
-        values_[name] = *inlineValue;
-      } else if (i + 1 < args.size()) {
-        values_[name] = args[++i];
-      } else if (error_.empty()) {
-        error_ = "option " + name + " needs a value";
-      }
-    } else if (flags.count(name) && !inlineValue) {
-      values_[name] = "";
-    } else if (error_.empty()) {
-      error_ = "unknown option " + a;
-    }
+    if (!out.empty()) out += '\n' + std::string(indent, ' ');
+    out += text.substr(0, cut);
+    text.remove_prefix(std::min(cut + 1, text.size()));
+    column = indent;
   }
+  return out + '\n';
 }
+
+std::string OptionText(const OptionSpec& o) {
+  return o.value.empty() ? std::string(o.name) : std::string(o.name) + ' ' + std::string(o.value);
+}
+
+// "-.5" would be taken for the short option "-." followed by "5": written "-0.5" it is a number,
+// as "-12.5" already is for the parser. Only whole numbers are rewritten, never a name.
+std::vector<std::string> WithLeadingZeros(std::span<const std::string> args) {
+  std::vector<std::string> out(args.begin(), args.end());
+  for (std::string& a : out)
+    if (a.size() > 2 && a[0] == '-' && a[1] == '.' && ParseDouble(a)) a.insert(1, "0");
+  return out;
+}
+
+std::string CommandHelp(const CommandRow& row, const std::string& usage) {
+  std::string help = usage + "  " + Wrapped(row.summary, 2, 2);
+  if (row.options.empty()) return help;
+  help += "\noptions:\n";
+  size_t width = 0;
+  for (const OptionSpec& o : row.options) width = std::max(width, OptionText(o).size());
+  for (const OptionSpec& o : row.options) {
+    const std::string text = OptionText(o);
+    help += "  " + text + std::string(width + 2 - text.size(), ' ') + Wrapped(o.help, width + 4, width + 4);
+  }
+  return help;
+}
+
+}  // namespace
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
   const auto it = values_.find(name);
   if (it == values_.end()) return std::nullopt;
   return it->second;
+}
+
+std::string Synopsis(const CommandRow& row) {
+  std::string s(row.name);
+  for (const OptionSpec& o : row.options) s += o.required ? ' ' + OptionText(o) : " [" + OptionText(o) + ']';
+  if (!row.operands.empty()) s += ' ' + std::string(row.operands);
+  return s;
+}
+
+std::string CommandList(std::span<const CommandRow* const> rows) {
+  size_t column = 0;
+  for (const CommandRow* r : rows) column = std::max(column, Synopsis(*r).size() + 4);
+  column = std::min(column, kSummaryColumn);
+  std::string out;
+  for (const CommandRow* r : rows) {
+    const std::string synopsis = Synopsis(*r);
+    out += "  " + synopsis;
+    // A synopsis too long for the column puts its summary on the next line.
+    out += synopsis.size() + 4 > column ? '\n' + std::string(column, ' ') : std::string(column - 2 - synopsis.size(), ' ');
+    out += Wrapped(r->summary, column, column);
+  }
+  return out;
+}
+
+int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const std::string> args,
+                  std::istream& in, std::ostream& out, std::ostream& err) {
+  const std::string command = "vatool " + std::string(group) + ' ' + std::string(row.name);
+  const std::string usage = "usage: vatool " + std::string(group) + ' ' + Synopsis(row) + '\n';
+  CLI::App app(std::string(row.summary), command);
+  std::map<std::string, std::string> given;
+  for (const OptionSpec& o : row.options) {
+    const std::string name(o.name), help(o.help);
+    if (o.value.empty()) {
+      app.add_flag(name, help)->disable_flag_override();  // "--json=x" is refused, not read as a count
+    } else {
+      app.add_option(name, given[name], help)
+          ->type_name(std::string(o.value))
+          ->required(o.required)
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);  // a repeated option: the last one holds
+    }
+  }
+  std::vector<std::string> operands;
+  app.add_option("operands", operands);
+  try {
+    std::vector<std::string> reversed = WithLeadingZeros(args);
+    std::reverse(reversed.begin(), reversed.end());  // the parser takes the arguments last first
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << CommandHelp(row, usage);
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    err << command << ": " << e.what() << '\n' << usage;
+    return kExitBadInput;
+  }
+  if (operands.size() < row.minOperands || operands.size() > row.maxOperands) {
+    err << command << ": " << (row.operands.empty() ? "takes no operands" : "takes " + std::string(row.operands))
+        << '\n' << usage;
+    return kExitBadInput;
+  }
+  std::map<std::string, std::string> values;
+  for (const OptionSpec& o : row.options) {
+    const std::string name(o.name);
+    if (app.count(name) > 0) values[name] = o.value.empty() ? std::string() : given[name];
+  }
+  return row.run(Arguments(command, std::move(values), std::move(operands), in, usage), out, err);
+}
+
+int BadUsage(const Arguments& a, std::ostream& err, std::string_view why) {
+  err << a.Command() << ": " << why << '\n' << a.Usage();
+  return kExitBadInput;
 }
 
 std::optional<double> ParseDouble(const std::string& text) {
@@ -70,20 +154,6 @@ std::optional<long long> ParseInteger(const std::string& text) {
   const long long v = std::strtoll(text.c_str(), &end, 10);
   if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
   return v;
-}
-
-int RunCommandRow(std::span<const CommandRow> rows, std::string_view group, std::string_view usage,
-                  std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  for (const CommandRow& c : rows) {
-    if (c.name != args[0]) continue;
-    const Arguments a(args.subspan(1), c.valued, c.flags);
-    if (!a.ok()) {
-      err << "vatool " << group << ' ' << c.name << ": " << a.error() << '\n' << usage;
-      return kExitBadInput;
-    }
-    return c.run(a, out, err);
-  }
-  return kUnknownCommand;
 }
 
 }  // namespace vatool

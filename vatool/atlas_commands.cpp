@@ -16,29 +16,13 @@ using namespace quorla::geoatlas;
 constexpr double kRad = std::numbers::pi / 180;
 constexpr int32_t kLineCapacity = 1050;  // as the map viewer asks
 
-constexpr std::string_view kUsage =
-    "usage: vatool atlas COMMAND ...\n"
-    "  build [--from DIR] -o DIR     build the world map database from the world-atlas package\n"
-    "  country LON LAT [--db DIR]    the country code at a position (degrees) between double quotes\n"
-    "  lines W S E N [--db DIR]      one pass of map lines over a window (degrees):\n"
-    "                                NUMBER TYPE NPOINTS per line, then \"lines: N\" on standard error\n";
-
-// The n degree values and the database folder of a query ("country", "lines").
-bool ParseQuery(std::span<const std::string> args, size_t n, double* out, AtlasPlaces& places, std::ostream& err) {
-  const vatool::Arguments a(args, {"--db"}, {});
-  if (!a.ok()) {
-    err << a.error() << "\n";
-    return false;
-  }
+// The degree values and the database folder of a query ("country", "lines").
+bool ParseQuery(const vatool::Arguments& a, double* out, AtlasPlaces& places, std::ostream& err) {
   const auto& pos = a.Positional();
-  if (pos.size() != n) {
-    err << kUsage;
-    return false;
-  }
-  for (size_t i = 0; i < n; ++i) {
+  for (size_t i = 0; i < pos.size(); ++i) {
     const auto v = vatool::ParseDouble(pos[i]);
     if (!v) {
-      err << "not a number: " << pos[i] << "\n";
+      vatool::BadUsage(a, err, "not a number: " + pos[i]);
       return false;
     }
     out[i] = *v;
@@ -47,20 +31,15 @@ bool ParseQuery(std::span<const std::string> args, size_t n, double* out, AtlasP
   return true;
 }
 
-int Build(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const vatool::Arguments a(args, {"--from", "-o"}, {});
-  if (!a.ok() || !a.Value("-o") || !a.Positional().empty()) {
-    err << (a.ok() ? std::string(kUsage) : a.error() + "\n");
-    return vatool::kExitBadInput;
-  }
+int Build(const vatool::Arguments& a, std::ostream& out, std::ostream& err) {
   const std::string from = a.Value("--from").value_or(QUORLA_WORLD_ATLAS_DIR);
   return ConvertWorldAtlas(from, *a.Value("-o"), out, err) ? vatool::kExitOk : vatool::kExitBadInput;
 }
 
-int Country(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int Country(const vatool::Arguments& a, std::ostream& out, std::ostream& err) {
   double v[2];
   AtlasPlaces places;
-  if (!ParseQuery(args, 2, v, places, err)) return vatool::kExitBadInput;
+  if (!ParseQuery(a, v, places, err)) return vatool::kExitBadInput;
   StreamHost host(err);
   WorldAtlas atlas(host, places);
   char code[3];
@@ -70,10 +49,10 @@ int Country(std::span<const std::string> args, std::ostream& out, std::ostream& 
   return vatool::kExitOk;
 }
 
-int Lines(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+int Lines(const vatool::Arguments& a, std::ostream& out, std::ostream& err) {
   double v[4];
   AtlasPlaces places;
-  if (!ParseQuery(args, 4, v, places, err)) return vatool::kExitBadInput;
+  if (!ParseQuery(a, v, places, err)) return vatool::kExitBadInput;
   StreamHost host(err);
   WorldAtlas atlas(host, places);
   auto r = [&](int i) { return static_cast<float>(v[i] * kRad); };
@@ -92,21 +71,22 @@ int Lines(std::span<const std::string> args, std::ostream& out, std::ostream& er
   return vatool::kExitOk;
 }
 
-int RunAtlas(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  const std::string& cmd = args[0];
-  const auto rest = args.subspan(1);
-  if (cmd == "--help" || cmd == "-h") {
-    out << kUsage;
-    return vatool::kExitOk;
-  }
-  if (cmd == "build") return Build(rest, out, err);
-  if (cmd == "country") return Country(rest, out, err);
-  if (cmd == "lines") return Lines(rest, out, err);
-  err << "unknown atlas command: " << cmd << "\n" << kUsage;
-  return vatool::kExitBadInput;
-}
+constexpr std::string_view kDbHelp = "the folder of the world map database (the installed one unless given)";
+
+const vatool::CommandRow kCommands[] = {
+    {"build", "", 0, 0, "build the world map database from the world-atlas package",
+     {{"--from", "DIR", "the world-atlas package folder (the one the build found unless given)"},
+      {"-o", "DIR", "the folder to write the database into", true}},
+     Build},
+    {"country", "LON LAT", 2, 2, "the country code at a position (degrees) between double quotes",
+     {{"--db", "DIR", kDbHelp}}, Country},
+    {"lines", "W S E N", 4, 4,
+     "one pass of map lines over a window (degrees): NUMBER TYPE NPOINTS per line, then \"lines: N\" on "
+     "standard error",
+     {{"--db", "DIR", kDbHelp}}, Lines},
+};
 
 const vatool::SubcommandGroupRegistration kAtlas({"atlas", "world map database: build, country lookup, map lines",
-                                                  kUsage, RunAtlas});
+                                                  kCommands});
 
 }  // namespace

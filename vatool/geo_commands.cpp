@@ -2,7 +2,6 @@
 // co-ordinates and distances on the map viewer's sphere.
 #include <cstdio>
 #include <optional>
-#include <set>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,17 +17,7 @@
 namespace vatool {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: vatool geo COMMAND ...\n\n"
-    "  parse TEXT                        LON LAT of a compact position text (7 decimals)\n"
-    "  format LON LAT [--tenths]         the compact position text, whole seconds or tenths\n"
-    "  check lon|lat TEXT                print valid (exit 0) or invalid (exit 1)\n"
-    "  to-wgs84 --system INDEX LON LAT   LON LAT in WGS-84 (7 decimals), then the status text;\n"
-    "                                    INDEX 0..14 of the system list, for 2 the values are Y X [m]\n"
-    "  gk-forward LON LAT                Gauss-Krueger Y X [m] (3 decimals), then the display text\n"
-    "  gk-inverse Y X                    LON LAT (7 decimals)\n"
-    "  distance LON1 LAT1 LON2 LAT2      D [km] and azimuth [deg], 4 decimals each\n"
-    "  destination LON LAT D AZ          LON LAT at D km and azimuth AZ (7 decimals)\n\n"
+constexpr std::string_view kNotes =
     "Degrees east and north positive. Systems:\n"
     "   0 WGS-84   1 S-1942   2 S-1942 XY   3 S-42: HNG   4 ED-50   5 ED-50: ESP,POR\n"
     "   6 ED-50: Sardinia   7 ED-50: Sicily   8 ED-50: MLT   9 ED-50: Cyprus   10 ED-50: GRC\n"
@@ -43,22 +32,13 @@ std::string Fixed(double v, int decimals) {
   return s;
 }
 
-int BadUsage(std::ostream& err, const std::string& why) {
-  err << "vatool geo: " << why << '\n' << kUsage;
-  return kExitBadInput;
-}
-
 // All positional values as numbers, or nullopt (with the message written) when one is not.
-std::optional<std::vector<double>> Numbers(const Arguments& a, size_t count, const char* what, std::ostream& err) {
-  if (a.Positional().size() != count) {
-    BadUsage(err, std::string("expected ") + what);
-    return std::nullopt;
-  }
+std::optional<std::vector<double>> Numbers(const Arguments& a, std::ostream& err) {
   std::vector<double> v;
   for (const std::string& p : a.Positional()) {
     const auto d = ParseDouble(p);
     if (!d) {
-      BadUsage(err, "not a number: " + p);
+      BadUsage(a, err, "not a number: " + p);
       return std::nullopt;
     }
     v.push_back(*d);
@@ -70,8 +50,7 @@ void PrintPair(std::ostream& out, double first, double second, int decimals) {
   out << Fixed(first, decimals) << ' ' << Fixed(second, decimals) << '\n';
 }
 
-int RunParse(const Arguments& a, std::ostream& out, std::ostream& err) {
-  if (a.Positional().empty()) return BadUsage(err, "parse takes a position text");
+int RunParse(const Arguments& a, std::ostream& out, std::ostream&) {
   // Blanks are not significant, so a text split over several arguments is read as one.
   std::string text;
   for (const std::string& p : a.Positional()) text += p;
@@ -81,7 +60,7 @@ int RunParse(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int RunFormat(const Arguments& a, std::ostream& out, std::ostream& err) {
-  const auto v = Numbers(a, 2, "LON LAT", err);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const std::string text = quorla::FormatGeoText((*v)[0], (*v)[1], a.Has("--tenths"));
   if (text.empty()) {
@@ -94,7 +73,7 @@ int RunFormat(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int RunCheck(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto& p = a.Positional();
-  if (p.size() != 2 || (p[0] != "lon" && p[0] != "lat")) return BadUsage(err, "check takes lon|lat and a text");
+  if (p[0] != "lon" && p[0] != "lat") return BadUsage(a, err, "check takes lon|lat and a text");
   const auto kind = p[0] == "lon" ? quorla::GeoKind::Longitude : quorla::GeoKind::Latitude;
   const bool valid = quorla::CheckGeoText(kind, quorla::WithoutBlanks(p[1])) == 0;
   out << (valid ? "valid" : "invalid") << '\n';
@@ -103,11 +82,10 @@ int RunCheck(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int RunToWgs84(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto systemText = a.Value("--system");
-  if (!systemText) return BadUsage(err, "to-wgs84 needs --system INDEX");
   const auto index = ParseInteger(*systemText);
   if (!index || *index < 0 || *index >= terrainmap::kGeodeticSystemCount)
-    return BadUsage(err, "--system takes an index 0 to 14, not " + *systemText);
-  const auto v = Numbers(a, 2, *index == terrainmap::kPlanarSystemIndex ? "Y X" : "LON LAT", err);
+    return BadUsage(a, err, "--system takes an index 0 to 14, not " + *systemText);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const auto r = terrainmap::ConvertToWgs84(static_cast<int>(*index), (*v)[0], (*v)[1]);
   PrintPair(out, r->lon, r->lat, 7);
@@ -116,7 +94,7 @@ int RunToWgs84(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int RunGkForward(const Arguments& a, std::ostream& out, std::ostream& err) {
-  const auto v = Numbers(a, 2, "LON LAT", err);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const terrainmap::PlanarYX p = terrainmap::GaussKrugerForward((*v)[0], (*v)[1]);
   PrintPair(out, p.y, p.x, 3);
@@ -125,7 +103,7 @@ int RunGkForward(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int RunGkInverse(const Arguments& a, std::ostream& out, std::ostream& err) {
-  const auto v = Numbers(a, 2, "Y X", err);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const terrainmap::GeoLonLat g = terrainmap::GaussKrugerInverse((*v)[0], (*v)[1]);
   PrintPair(out, g.lon, g.lat, 7);
@@ -133,7 +111,7 @@ int RunGkInverse(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int RunDistance(const Arguments& a, std::ostream& out, std::ostream& err) {
-  const auto v = Numbers(a, 4, "LON1 LAT1 LON2 LAT2", err);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const auto d = terrainmap::SphereDistanceAzimuth((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
   PrintPair(out, d.km, d.azimuth, 4);
@@ -141,35 +119,29 @@ int RunDistance(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int RunDestination(const Arguments& a, std::ostream& out, std::ostream& err) {
-  const auto v = Numbers(a, 4, "LON LAT D AZ", err);
+  const auto v = Numbers(a, err);
   if (!v) return kExitBadInput;
   const auto p = terrainmap::SphereDestination((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
   PrintPair(out, p.lon, p.lat, 7);
   return kExitOk;
 }
 
-int RunGeo(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  const std::string& command = args[0];
-  static const std::set<std::string> kCommands = {"parse",      "format",     "check",    "to-wgs84",
-                                                  "gk-forward", "gk-inverse", "distance", "destination"};
-  if (!kCommands.count(command)) return kUnknownCommand;
-  const Arguments a(args.subspan(1), {"--system"}, {"--tenths"});
-  if (!a.ok()) return BadUsage(err, a.error());
-  const bool tenths = a.Has("--tenths"), system = a.Has("--system");
-  if (tenths && command != "format") return BadUsage(err, "--tenths belongs to format");
-  if (system && command != "to-wgs84") return BadUsage(err, "--system belongs to to-wgs84");
-  if (command == "parse") return RunParse(a, out, err);
-  if (command == "format") return RunFormat(a, out, err);
-  if (command == "check") return RunCheck(a, out, err);
-  if (command == "to-wgs84") return RunToWgs84(a, out, err);
-  if (command == "gk-forward") return RunGkForward(a, out, err);
-  if (command == "gk-inverse") return RunGkInverse(a, out, err);
-  if (command == "distance") return RunDistance(a, out, err);
-  return RunDestination(a, out, err);
-}
+const CommandRow kCommands[] = {
+    {"parse", "TEXT", 1, kAnyCount, "LON LAT of a compact position text (7 decimals)", {}, RunParse},
+    {"format", "LON LAT", 2, 2, "the compact position text, whole seconds or tenths",
+     {{"--tenths", "", "seconds with tenths"}}, RunFormat},
+    {"check", "lon|lat TEXT", 2, 2, "print valid (exit 0) or invalid (exit 1)", {}, RunCheck},
+    {"to-wgs84", "LON LAT", 2, 2,
+     "LON LAT in WGS-84 (7 decimals), then the status text; for system 2 the values are Y X [m]",
+     {{"--system", "INDEX", "the geodetic system, 0 to 14 of the list below", true}}, RunToWgs84},
+    {"gk-forward", "LON LAT", 2, 2, "Gauss-Krueger Y X [m] (3 decimals), then the display text", {}, RunGkForward},
+    {"gk-inverse", "Y X", 2, 2, "LON LAT (7 decimals)", {}, RunGkInverse},
+    {"distance", "LON1 LAT1 LON2 LAT2", 4, 4, "D [km] and azimuth [deg], 4 decimals each", {}, RunDistance},
+    {"destination", "LON LAT D AZ", 4, 4, "LON LAT at D km and azimuth AZ (7 decimals)", {}, RunDestination},
+};
 
 const SubcommandGroupRegistration kGeo({"geo", "co-ordinate texts, datum shifts, Gauss-Krueger, sphere distances",
-                                        kUsage, RunGeo});
+                                        kCommands, kNotes});
 
 }  // namespace
 }  // namespace vatool

@@ -1,7 +1,7 @@
 #include "subcommand_table.h"
 
-#include <map>
 #include <istream>
+#include <map>
 #include <ostream>
 
 namespace vatool {
@@ -25,15 +25,33 @@ void PrintHelp(std::ostream& out) {
   for (const auto& [name, summary] : summaries) {
     out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << summary << '\n';
   }
-  out << "\n`vatool GROUP --help` describes the commands of a group.\n";
+  out << "\n`vatool GROUP --help` describes the commands of a group, `vatool GROUP COMMAND --help` a command.\n";
+}
+
+const CommandRow* FindCommand(std::string_view group, std::string_view name) {
+  for (const auto& g : Table())
+    if (g.name == group)
+      for (const CommandRow& c : g.commands)
+        if (c.name == name) return &c;
+  return nullptr;
 }
 
 }  // namespace
 
-const std::vector<SubcommandGroup>& Groups() { return Table(); }
-
 SubcommandGroupRegistration::SubcommandGroupRegistration(SubcommandGroup group) {
   Table().push_back(group);
+}
+
+std::string GroupHelp(std::string_view group) {
+  std::vector<const CommandRow*> rows;
+  std::string notes;
+  for (const auto& g : Table()) {
+    if (g.name != group) continue;
+    for (const CommandRow& c : g.commands) rows.push_back(&c);
+    if (!g.notes.empty()) notes += '\n' + std::string(g.notes);
+  }
+  if (rows.empty()) return {};
+  return "usage: vatool " + std::string(group) + " COMMAND ...\n\n" + CommandList(rows) + notes;
 }
 
 int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -45,10 +63,7 @@ int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream&
     PrintHelp(out);
     return kExitOk;
   }
-  std::string usage;
-  for (const auto& g : Table()) {
-    if (g.name == args[0]) usage += (usage.empty() ? "" : "\n") + std::string(g.usage);
-  }
+  const std::string usage = GroupHelp(args[0]);
   if (usage.empty()) {
     err << "vatool: unknown group '" << args[0] << "'\n";
     PrintHelp(err);
@@ -63,11 +78,7 @@ int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream&
     out << usage;
     return kExitOk;
   }
-  for (const auto& g : Table()) {
-    if (g.name != args[0]) continue;
-    const int result = g.run(rest, in, out, err);
-    if (result != kUnknownCommand) return result;
-  }
+  if (const CommandRow* row = FindCommand(args[0], rest[0])) return RunCommandRow(*row, args[0], rest.subspan(1), in, out, err);
   err << "vatool " << args[0] << ": unknown command '" << rest[0] << "'\n" << usage;
   return kExitBadInput;
 }

@@ -8,32 +8,28 @@
 #include <string_view>
 #include <vector>
 
+#include "arguments.h"
+
 namespace vatool {
 
 // Exit codes of every subcommand.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFindings = 1;
 inline constexpr int kExitBadInput = 2;
-// Returned by a group runner for a subcommand it does not hold, so that the next registration of
-// the same group name may take it ("xms" is split over the files of several modules).
-inline constexpr int kUnknownCommand = -1;
-
-// Arguments after the group name: args[0] is the subcommand ("info", "check", ...).
-using GroupRunner = int (*)(std::span<const std::string> args, std::istream& in, std::ostream& out,
-                            std::ostream& err);
 
 struct SubcommandGroup {
   std::string_view name;
   std::string_view summary;  // one line for `vatool --help`
-  std::string_view usage;    // the group's help text, printed for `vatool NAME --help`
-  GroupRunner run;
+  std::span<const CommandRow> commands;
+  std::string_view notes = {};  // printed after the commands in `vatool NAME --help`
 };
-
-const std::vector<SubcommandGroup>& Groups();
 
 struct SubcommandGroupRegistration {
   explicit SubcommandGroupRegistration(SubcommandGroup group);
 };
+
+// The help of a group: its usage line, every command of its pieces, their notes.
+std::string GroupHelp(std::string_view group);
 
 // Runs vatool with its whole argument list (without the program name).
 int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);

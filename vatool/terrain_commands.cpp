@@ -19,27 +19,10 @@
 namespace vatool {
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: vatool terrain COMMAND ...\n\n"
-    "  altitude --dtm DIR [--nearest] [--bulk] [LON LAT]...\n"
-    "                                   one height per position in metres (1 decimal, -9999.0 for\n"
-    "                                   no data); without positions, LON LAT pairs are read from\n"
-    "                                   standard input, one per line. --nearest: the grid point\n"
-    "                                   south-west of the position; --bulk: the map drawing's lookup\n"
-    "  check-dir DIR                    the usable terrain directory for DIR (or a fallback), or an\n"
-    "                                   empty line (exit 1)\n"
-    "  demo -o DIR --area W,S,E,N       write tiles with synthetic relief for whole degrees\n"
-    "                                   W <= lon < E, S <= lat < N\n";
-
 std::string OneDecimal(float v) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f", static_cast<double>(v));
   return std::string(text) == "-0.0" ? "0.0" : text;
-}
-
-int BadUsage(std::ostream& err, const std::string& why) {
-  err << "vatool terrain: " << why << '\n' << kUsage;
-  return kExitBadInput;
 }
 
 // The words of a line; commas separate like blanks.
@@ -57,15 +40,14 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
-int RunAltitude(const Arguments& a, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunAltitude(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto dtm = a.Value("--dtm");
-  if (!dtm) return BadUsage(err, "altitude needs --dtm DIR");
   const auto& p = a.Positional();
-  if (p.size() % 2 != 0) return BadUsage(err, "positions come as LON LAT pairs");
+  if (p.size() % 2 != 0) return BadUsage(a, err, "positions come as LON LAT pairs");
   std::vector<std::pair<double, double>> positions;
   for (size_t i = 0; i < p.size(); i += 2) {
     const auto lon = ParseDouble(p[i]), lat = ParseDouble(p[i + 1]);
-    if (!lon || !lat) return BadUsage(err, "not a position: " + p[i] + " " + p[i + 1]);
+    if (!lon || !lat) return BadUsage(a, err, "not a position: " + p[i] + " " + p[i + 1]);
     positions.emplace_back(*lon, *lat);
   }
   quorla::SetTerrainDirectory(*dtm);
@@ -85,7 +67,7 @@ int RunAltitude(const Arguments& a, std::istream& in, std::ostream& out, std::os
   int result = kExitOk;
   std::string line;
   for (long number = 1;; ++number) {
-    const quorla::LineStatus read = quorla::ReadBoundedLine(in, line, kMaxLineLength);
+    const quorla::LineStatus read = quorla::ReadBoundedLine(a.Input(), line, kMaxLineLength);
     if (read == quorla::LineStatus::End) break;
     if (read == quorla::LineStatus::TooLong) {
       err << "vatool: standard input: line " << number << ": longer than " << kMaxLineLength
@@ -107,8 +89,7 @@ int RunAltitude(const Arguments& a, std::istream& in, std::ostream& out, std::os
   return result;
 }
 
-int RunCheckDir(const Arguments& a, std::ostream& out, std::ostream& err) {
-  if (a.Positional().size() != 1) return BadUsage(err, "check-dir takes one directory");
+int RunCheckDir(const Arguments& a, std::ostream& out, std::ostream&) {
   const std::string dir = terrainmap::VerifyTerrainDirectory(a.Positional()[0]);
   out << dir << '\n';
   return dir.empty() ? kExitFindings : kExitOk;
@@ -132,9 +113,8 @@ std::optional<terrainmap::TerrainArea> ParseArea(const std::string& text) {
 int RunDemo(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto dir = a.Value("-o");
   const auto areaText = a.Value("--area");
-  if (!dir || !areaText || !a.Positional().empty()) return BadUsage(err, "demo takes -o DIR --area W,S,E,N");
   const auto area = ParseArea(*areaText);
-  if (!area) return BadUsage(err, "--area takes four whole degrees W,S,E,N, not " + *areaText);
+  if (!area) return BadUsage(a, err, "--area takes four whole degrees W,S,E,N, not " + *areaText);
   switch (terrainmap::GenerateTerrainTiles(*dir, *area)) {
     case terrainmap::GenerateStatus::Ok:
       out << (area->east - area->west) * (area->north - area->south) << " tiles written to " << *dir << '\n';
@@ -150,25 +130,24 @@ int RunDemo(const Arguments& a, std::ostream& out, std::ostream& err) {
   return kExitBadInput;
 }
 
-int RunTerrain(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::string& command = args[0];
-  if (command == "altitude") {
-    const Arguments a(args.subspan(1), {"--dtm"}, {"--nearest", "--bulk"});
-    return a.ok() ? RunAltitude(a, in, out, err) : BadUsage(err, a.error());
-  }
-  if (command == "check-dir") {
-    const Arguments a(args.subspan(1), {}, {});
-    return a.ok() ? RunCheckDir(a, out, err) : BadUsage(err, a.error());
-  }
-  if (command == "demo") {
-    const Arguments a(args.subspan(1), {"-o", "--area"}, {});
-    return a.ok() ? RunDemo(a, out, err) : BadUsage(err, a.error());
-  }
-  return kUnknownCommand;
-}
+const CommandRow kCommands[] = {
+    {"altitude", "[LON LAT]...", 0, kAnyCount,
+     "one height per position in metres (1 decimal, -9999.0 for no data); without positions, LON LAT pairs are "
+     "read from standard input, one per line",
+     {{"--dtm", "DIR", "the terrain directory", true},
+      {"--nearest", "", "the grid point south-west of the position instead of the interpolated height"},
+      {"--bulk", "", "the map drawing's lookup"}},
+     RunAltitude},
+    {"check-dir", "DIR", 1, 1, "the usable terrain directory for DIR (or a fallback), or an empty line (exit 1)", {},
+     RunCheckDir},
+    {"demo", "", 0, 0, "write tiles with synthetic relief for whole degrees W <= lon < E, S <= lat < N",
+     {{"-o", "DIR", "the terrain directory to write", true},
+      {"--area", "W,S,E,N", "the area in whole degrees", true}},
+     RunDemo},
+};
 
 const SubcommandGroupRegistration kTerrain({"terrain", "terrain heights, terrain directory check, demo tiles",
-                                            kUsage, RunTerrain});
+                                            kCommands});
 
 }  // namespace
 }  // namespace vatool

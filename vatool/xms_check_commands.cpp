@@ -1,12 +1,13 @@
 // vatool xms check: the record check over every station record of a file, silently (nothing is
 // waived). One line per faulty record in file order; the summary goes to standard error.
 #include <cstdio>
-#include <istream>
 #include <ostream>
 
 #include "arguments.h"
 #include "atomic_file.h"
 #include "error_letters.h"
+#include "json_output.h"
+#include "latin1_text.h"
 #include "record_check.h"
 #include "records/exchange_file.h"
 #include "subcommand_table.h"
@@ -15,10 +16,6 @@ namespace vatool {
 namespace {
 
 using recbook::FileKind;
-
-constexpr const char* kUsage =
-    "  check [--scope calc|all] [--json] FILE  the record check: per faulty station record its number,\n"
-    "                                          mark, error letter and message; exit 1 if any\n";
 
 // The bytes of the file as a true Exchange data file (line endings of a CR+LF file removed).
 bool StationBytes(const std::string& path, std::string& bytes, std::ostream& err) {
@@ -52,46 +49,28 @@ std::string FirstLine(recbook::Check check, const recbook::StationRecord& r) {
   return text;
 }
 
-std::string LetterText(char letter) { return letter == recbook::kTagSign ? "\xC2\xA4" : std::string(1, letter); }
-
-std::string JsonString(std::string_view s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
+// The error letter is a record-side character (Latin-1, the tag sign among them); shown as UTF-8.
+std::string LetterText(char letter) { return recbook::Latin1ToUtf8({&letter, 1}); }
 
 int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
   const std::string scope = a.Value("--scope").value_or("all");
-  if (a.Positional().size() != 1 || (scope != "calc" && scope != "all")) {
-    err << "usage: vatool xms check [--scope calc|all] [--json] FILE\n";
-    return kExitBadInput;
-  }
+  if (scope != "calc" && scope != "all") return BadUsage(a, err, "--scope takes calc or all");
   std::string bytes;
   if (!StationBytes(a.Positional()[0], bytes, err)) return kExitBadInput;
   const auto mode = scope == "calc" ? recbook::ErrorSearchMode::CalcErrors : recbook::ErrorSearchMode::AllErrors;
   const bool json = a.Has("--json");
   const size_t records = bytes.size() / recbook::kRecordSize - 1;
   size_t faulty = 0;
-  if (json) out << "{\"records\": " << records << ", \"errors\": [";
+  if (json) out << '{' << JsonMembers({{"records", records}}) << ", \"errors\": [";
   for (size_t k = 1; k <= records; ++k) {
     const auto* r = reinterpret_cast<const recbook::StationRecord*>(bytes.data() + k * recbook::kRecordSize);
     const recbook::CheckResult c = recbook::CheckRecord(*r, mode);
     if (c.ok()) continue;
     const std::string letter = LetterText(recbook::ErrorLetter(c.mark));
     if (json) {
-      out << (faulty ? ",\n  " : "\n  ") << "{\"record\": " << k << ", \"mark\": " << JsonString(c.mark)
-          << ", \"letter\": " << JsonString(letter) << ", \"message\": " << JsonString(FirstLine(c.check, *r)) << '}';
+      // The message is UTF-8 already, with the record's bytes in it converted from Latin-1.
+      out << (faulty ? ",\n  " : "\n  ")
+          << JsonLine({{"record", k}, {"mark", c.mark}, {"letter", letter}, {"message", FirstLine(c.check, *r)}});
     } else {
       char number[16];
       std::snprintf(number, sizeof number, "%07zu", k);
@@ -99,22 +78,20 @@ int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     ++faulty;
   }
-  if (json) out << (faulty ? "\n" : "") << "], \"faulty\": " << faulty << "}\n";
+  if (json) out << (faulty ? "\n" : "") << "], " << JsonMembers({{"faulty", faulty}}) << "}\n";
   err << records << " records, " << faulty << " with errors\n";
   return faulty ? kExitFindings : kExitOk;
 }
 
-int RunXmsCheck(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  if (args[0] != "check") return kUnknownCommand;
-  const Arguments a(args.subspan(1), {"--scope"}, {"--json"});
-  if (!a.ok()) {
-    err << "vatool xms check: " << a.error() << '\n' << kUsage;
-    return kExitBadInput;
-  }
-  return Check(a, out, err);
-}
+const CommandRow kCommands[] = {
+    {"check", "FILE", 1, 1,
+     "the record check: per faulty station record its number, mark, error letter and message; exit 1 if any",
+     {{"--scope", "calc|all", "calc: only the errors that stop the calculation; all (the default): every error"},
+      {"--json", "", "one JSON document: records, errors (record, mark, letter, message) and faulty"}},
+     Check},
+};
 
-const SubcommandGroupRegistration kRegistration{{"xms", "check", kUsage, RunXmsCheck}};
+const SubcommandGroupRegistration kRegistration{{"xms", "check", kCommands}};
 
 }  // namespace
 }  // namespace vatool

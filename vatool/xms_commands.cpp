@@ -1,7 +1,6 @@
 // vatool xms: Exchange data files in batch. Each subcommand is one function and one row of kXms.
 #include <cstdio>
 #include <ctime>
-#include <istream>
 #include <ostream>
 
 #include "arguments.h"
@@ -18,12 +17,6 @@ namespace {
 
 using recbook::FileKind;
 
-constexpr const char* kUsage =
-    "usage: vatool xms COMMAND ...\n"
-    "  info FILE                               the kind of file, record count, pitch and header items\n"
-    "  convert --to true|crlf IN -o OUT        write the true file or the CR+LF variant\n"
-    "  generate --records N [--seed S] -o FILE write a sample file of N station records\n";
-
 std::string MissingText() { return "File  doesn't  exist  !!  "; }
 std::string NotExchangeText(const std::string& path) {
   return "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
@@ -35,10 +28,6 @@ std::string TrimRight(std::string_view s) {
 }
 
 int Info(const Arguments& a, std::ostream& out, std::ostream& err) {
-  if (a.Positional().size() != 1) {
-    err << kUsage;
-    return kExitBadInput;
-  }
   const std::string& path = a.Positional()[0];
   const recbook::FileCheck c = recbook::CheckExchangeFile(path);
   if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
@@ -71,10 +60,7 @@ int Info(const Arguments& a, std::ostream& out, std::ostream& err) {
 int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto to = a.Value("--to");
   const auto target = a.Value("-o");
-  if (a.Positional().size() != 1 || !target || !to || (*to != "true" && *to != "crlf")) {
-    err << kUsage;
-    return kExitBadInput;
-  }
+  if (*to != "true" && *to != "crlf") return BadUsage(a, err, "--to takes true or crlf");
   const std::string& source = a.Positional()[0];
   const recbook::FileCheck c = recbook::CheckExchangeFile(source);
   if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
@@ -106,10 +92,8 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto target = a.Value("-o");
   // Past 999999 records the header's six-digit count says 999999; the records are counted from
   // the file's size.
-  if (!records || *records < 0 || *records > 10000000 || !seed || !target || !a.Positional().empty()) {
-    err << "vatool xms generate: --records 0..10000000, -o FILE\n";
-    return kExitBadInput;
-  }
+  if (!records || *records < 0 || *records > 10000000 || !seed)
+    return BadUsage(a, err, "--records takes 0 to 10000000, --seed a whole number");
   const std::time_t now = std::time(nullptr);
   std::tm tm{};
   ::localtime_r(&now, &tm);
@@ -122,17 +106,19 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
 }
 
 const CommandRow kXms[] = {
-    {"info", {}, {}, Info},
-    {"convert", {"--to", "-o"}, {}, Convert},
-    {"generate", {"--records", "--seed", "-o"}, {}, Generate},
+    {"info", "FILE", 1, 1, "the kind of file, record count, pitch and header items", {}, Info},
+    {"convert", "IN", 1, 1, "write the true file or the CR+LF variant",
+     {{"--to", "true|crlf", "the kind of file to write: true (219-byte records) or crlf (one line per record)", true},
+      {"-o", "OUT", "the file to write", true}},
+     Convert},
+    {"generate", "", 0, 0, "write a sample file of N station records",
+     {{"--records", "N", "the number of station records, 0 to 10000000", true},
+      {"--seed", "S", "the seed of the random records (1 unless given)"},
+      {"-o", "FILE", "the file to write", true}},
+     Generate},
 };
 
-int RunXms(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  return RunCommandRow(kXms, "xms", kUsage, args, out, err);
-}
-
-const SubcommandGroupRegistration kRegistration{
-    {"xms", "Exchange data files: info, convert, generate", kUsage, RunXms}};
+const SubcommandGroupRegistration kRegistration{{"xms", "Exchange data files: info, convert, generate", kXms}};
 
 }  // namespace
 }  // namespace vatool

@@ -4,13 +4,13 @@
 
 #include <cctype>
 #include <filesystem>
-#include <istream>
 #include <ostream>
 #include <string>
 
 #include "arguments.h"
 #include "atomic_file.h"
 #include "correction/correction_pass.h"
+#include "json_output.h"
 #include "records/exchange_file.h"
 #include "records/temp_names.h"
 #include "records/working_copy.h"
@@ -21,16 +21,6 @@ namespace {
 
 using recbook::CorrectionOption;
 using recbook::FileKind;
-
-constexpr const char* kUsage =
-    "  correct [--off O1,O2,...] [--dtm DIR] [--json] IN -o OUT\n"
-    "                                          correct every station record (options O1 to O10\n"
-    "                                          on unless listed in --off; O6 reads the terrain\n"
-    "                                          directory DIR), print the number of repairs\n";
-
-void PrintUsage(std::ostream& err, const std::string& problem) {
-  err << "vatool xms correct: " << problem << "\nusage: vatool xms COMMAND ...\n" << kUsage;
-}
 
 // "O1,O6": the options switched off; false for anything but O1 to O10.
 bool ParseOffList(const std::string& list, recbook::CorrectionOptions& options) {
@@ -82,15 +72,9 @@ std::string TrueFile(const std::string& path, std::string& stripped, std::ostrea
 
 int Correct(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto target = a.Value("-o");
-  if (a.Positional().size() != 1 || !target) {
-    PrintUsage(err, "one input file and -o OUT are needed");
-    return kExitBadInput;
-  }
   recbook::CorrectionSettings settings;
-  if (const auto off = a.Value("--off"); off && !ParseOffList(*off, settings.options)) {
-    PrintUsage(err, "--off takes a list of O1 to O10, such as O1,O6");
-    return kExitBadInput;
-  }
+  if (const auto off = a.Value("--off"); off && !ParseOffList(*off, settings.options))
+    return BadUsage(a, err, "--off takes a list of O1 to O10, such as O1,O6");
   if (const auto dtm = a.Value("--dtm")) {
     std::error_code ec;
     if (!std::filesystem::is_directory(*dtm, ec)) {
@@ -116,23 +100,24 @@ int Correct(const Arguments& a, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   if (a.Has("--json"))
-    out << "{\"repairs\": " << result.repairs << "}\n";
+    out << JsonLine({{"repairs", result.repairs}}) << '\n';
   else
     out << "repairs: " << result.repairs << '\n';
   return kExitOk;
 }
 
-int RunXmsCorrect(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  if (args[0] != "correct") return kUnknownCommand;
-  const Arguments a(args.subspan(1), {"--off", "--dtm", "-o"}, {"--json"});
-  if (!a.ok()) {
-    PrintUsage(err, a.error());
-    return kExitBadInput;
-  }
-  return Correct(a, out, err);
-}
+const CommandRow kCommands[] = {
+    {"correct", "IN", 1, 1,
+     "correct every station record (options O1 to O10 on unless listed in --off; O6 reads the terrain "
+     "directory DIR), print the number of repairs",
+     {{"--off", "O1,O2,...", "the correction options to leave out"},
+      {"--dtm", "DIR", "the terrain directory option O6 reads the site heights from"},
+      {"--json", "", "print {\"repairs\": N} instead of the text line"},
+      {"-o", "OUT", "the corrected file to write (may be IN itself)", true}},
+     Correct},
+};
 
-const SubcommandGroupRegistration kRegistration{{"xms", "correct", kUsage, RunXmsCorrect}};
+const SubcommandGroupRegistration kRegistration{{"xms", "correct", kCommands}};
 
 }  // namespace
 }  // namespace vatool

@@ -2,7 +2,6 @@
 // tagged records, for whole files. Registered as a piece of the "xms" group.
 #include <cctype>
 #include <ctime>
-#include <istream>
 #include <ostream>
 
 #include "arguments.h"
@@ -22,15 +21,6 @@ namespace {
 
 using recbook::FileKind;
 using recbook::kRecordSize;
-
-constexpr const char* kUsage =
-    "  list [--order N] FILE                   print the list lines in order N (300 to 315, default 300)\n"
-    "  sort --order N IN -o OUT                write the file with its records in order N\n"
-    "  select [--country C,...] [--band LO-HI] [--status LETTERS] [--class F|M] IN -o OUT\n"
-    "                                          write the chosen records as a new file (contents code M);\n"
-    "                                          --band in MHz on [1A] or [1Y], --status e.g. AW or A,W\n"
-    "  append --records FROM TARGET            append the records of FROM to TARGET\n"
-    "  remove --records FROM TARGET            remove from TARGET every record equal to one of FROM\n";
 
 quorla::LocalTime Today() {
   const std::time_t now = std::time(nullptr);
@@ -90,10 +80,6 @@ recbook::RecordList ListOf(const std::string& bytes, int order) {
 int List(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto order = OrderOf(a, err);
   if (!order) return kExitBadInput;
-  if (a.Positional().size() != 1) {
-    err << kUsage;
-    return kExitBadInput;
-  }
   std::string bytes;
   if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
   const recbook::RecordList list = ListOf(bytes, *order);
@@ -115,10 +101,6 @@ int List(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int Sort(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto target = a.Value("-o");
-  if (!a.Has("--order") || !target || a.Positional().size() != 1) {
-    err << kUsage;
-    return kExitBadInput;
-  }
   const auto order = OrderOf(a, err);
   if (!order) return kExitBadInput;
   std::string bytes;
@@ -176,10 +158,6 @@ std::optional<recbook::RecordFilter> FilterOf(const Arguments& a, std::ostream& 
 
 int Select(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto target = a.Value("-o");
-  if (!target || a.Positional().size() != 1) {
-    err << kUsage;
-    return kExitBadInput;
-  }
   const auto filter = FilterOf(a, err);
   if (!filter) return kExitBadInput;
   std::string bytes;
@@ -201,10 +179,6 @@ int Select(const Arguments& a, std::ostream&, std::ostream& err) {
 
 int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
   const auto from = a.Value("--records");
-  if (!from || a.Positional().size() != 1) {
-    err << kUsage;
-    return kExitBadInput;
-  }
   const std::string& target = a.Positional()[0];
   std::string bytes;
   if (!LoadFile(*from, bytes, err)) return kExitBadInput;
@@ -228,20 +202,28 @@ int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
 int Append(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Append, a, err); }
 int Remove(const Arguments& a, std::ostream&, std::ostream& err) { return Merge(recbook::MergeMode::Remove, a, err); }
 
+constexpr std::string_view kOrderHelp = "the sort order, 300 to 315 (300: the file's order)";
+constexpr std::string_view kRecordsHelp = "the Exchange data file that holds the records";
+
 const CommandRow kCommands[] = {
-    {"list", {"--order"}, {}, List},
-    {"sort", {"--order", "-o"}, {}, Sort},
-    {"select", {"--country", "--band", "--status", "--class", "-o"}, {}, Select},
-    {"append", {"--records"}, {}, Append},
-    {"remove", {"--records"}, {}, Remove},
+    {"list", "FILE", 1, 1, "print the list lines in order N (300 to 315, default 300)", {{"--order", "N", kOrderHelp}},
+     List},
+    {"sort", "IN", 1, 1, "write the file with its records in order N",
+     {{"--order", "N", kOrderHelp, true}, {"-o", "OUT", "the sorted file to write", true}}, Sort},
+    {"select", "IN", 1, 1, "write the chosen records as a new file (contents code M)",
+     {{"--country", "C,...", "country codes of the administration, such as AUT,SVK"},
+      {"--band", "LO-HI", "a band in MHz that the Tx [1A] or Rx [1Y] frequency lies in"},
+      {"--status", "LETTERS", "status letters of the co-ordination list, such as AW or A,W"},
+      {"--class", "F|M", "fixed or mobile stations"},
+      {"-o", "OUT", "the file to write", true}},
+     Select},
+    {"append", "TARGET", 1, 1, "append the records of FROM to TARGET", {{"--records", "FROM", kRecordsHelp, true}},
+     Append},
+    {"remove", "TARGET", 1, 1, "remove from TARGET every record equal to one of FROM",
+     {{"--records", "FROM", kRecordsHelp, true}}, Remove},
 };
 
-int RunXmsList(std::span<const std::string> args, std::istream&, std::ostream& out, std::ostream& err) {
-  return RunCommandRow(kCommands, "xms", kUsage, args, out, err);
-}
-
-const SubcommandGroupRegistration kRegistration{
-    {"xms", "record list: list, sort, select, append, remove", kUsage, RunXmsList}};
+const SubcommandGroupRegistration kRegistration{{"xms", "record list: list, sort, select, append, remove", kCommands}};
 
 }  // namespace
 }  // namespace vatool

@@ -1,37 +1,54 @@
 #include "topology.h"
 
-#include "json_value.h"
+#include <cmath>
+#include <nlohmann/json.hpp>
 
 namespace quorla::geoatlas {
 namespace {
 
-using Kind = JsonValue::Kind;
+using Json = nlohmann::json;
 
-bool IsArray(const JsonValue* v) { return v && v->kind == Kind::Array; }
+// The member named key of an object, or nullptr (also when v is no object).
+const Json* Member(const Json& v, std::string_view key) {
+  if (!v.is_object()) return nullptr;
+  const auto it = v.find(key);
+  return it == v.end() ? nullptr : &*it;
+}
 
-bool ReadArcs(const JsonValue& root, Topology& topo) {
-  const JsonValue* arcs = root.Member("arcs");
+bool IsArray(const Json* v) { return v && v->is_array(); }
+
+// A pair of numbers [a, b, ...] (a position may carry more values); false for anything else.
+bool NumberPair(const Json& v, double& a, double& b) {
+  if (!v.is_array() || v.size() < 2 || !v[0].is_number() || !v[1].is_number()) return false;
+  a = v[0].get<double>();
+  b = v[1].get<double>();
+  return true;
+}
+
+std::string TextOf(const Json* v) { return v && v->is_string() ? v->get<std::string>() : std::string(); }
+
+bool ReadArcs(const Json& root, Topology& topo) {
+  const Json* arcs = Member(root, "arcs");
   if (!IsArray(arcs)) return false;
   double sx = 1, sy = 1, tx = 0, ty = 0;
   bool quantized = false;
-  if (const JsonValue* t = root.Member("transform")) {
-    const JsonValue *scale = t->Member("scale"), *translate = t->Member("translate");
-    if (!IsArray(scale) || !IsArray(translate) || scale->items.size() != 2 || translate->items.size() != 2) return false;
-    sx = scale->items[0].number;
-    sy = scale->items[1].number;
-    tx = translate->items[0].number;
-    ty = translate->items[1].number;
+  if (const Json* t = Member(root, "transform")) {
+    const Json *scale = Member(*t, "scale"), *translate = Member(*t, "translate");
+    if (!scale || !translate || scale->size() != 2 || translate->size() != 2 || !NumberPair(*scale, sx, sy) ||
+        !NumberPair(*translate, tx, ty))
+      return false;
     quantized = true;
   }
-  for (const JsonValue& arc : arcs->items) {
-    if (arc.kind != Kind::Array) return false;
+  for (const Json& arc : *arcs) {
+    if (!arc.is_array()) return false;
     std::vector<double> pts;
     double x = 0, y = 0;
-    for (const JsonValue& p : arc.items) {
-      if (p.kind != Kind::Array || p.items.size() < 2) return false;
+    for (const Json& p : arc) {
+      double px, py;
+      if (!NumberPair(p, px, py)) return false;
       // Quantized arcs are delta-encoded positions on the integer grid.
-      x = quantized ? x + p.items[0].number : p.items[0].number;
-      y = quantized ? y + p.items[1].number : p.items[1].number;
+      x = quantized ? x + px : px;
+      y = quantized ? y + py : py;
       pts.push_back(quantized ? x * sx + tx : x);
       pts.push_back(quantized ? y * sy + ty : y);
     }
@@ -40,38 +57,44 @@ bool ReadArcs(const JsonValue& root, Topology& topo) {
   return true;
 }
 
-bool ReadRing(const JsonValue& ring, size_t arcCount, std::vector<int>& out) {
-  if (ring.kind != Kind::Array || ring.items.empty()) return false;
-  for (const JsonValue& ref : ring.items) {
-    if (ref.kind != Kind::Number || ref.number < -1e9 || ref.number > 1e9) return false;
-    const int r = static_cast<int>(ref.number);
+bool ReadRing(const Json& ring, size_t arcCount, std::vector<int>& out) {
+  if (!ring.is_array() || ring.empty()) return false;
+  for (const Json& ref : ring) {
+    if (!ref.is_number()) return false;
+    const double number = ref.get<double>();
+    if (number < -1e9 || number > 1e9) return false;
+    const int r = static_cast<int>(number);
     if (static_cast<size_t>(r < 0 ? ~r : r) >= arcCount) return false;
     out.push_back(r);
   }
   return true;
 }
 
-bool ReadPolygon(const JsonValue& rings, size_t arcCount, std::vector<std::vector<int>>& out) {
-  if (rings.kind != Kind::Array || rings.items.empty()) return false;
-  for (const JsonValue& ring : rings.items) {
+bool ReadPolygon(const Json& rings, size_t arcCount, std::vector<std::vector<int>>& out) {
+  if (!rings.is_array() || rings.empty()) return false;
+  for (const Json& ring : rings) {
     out.emplace_back();
     if (!ReadRing(ring, arcCount, out.back())) return false;
   }
   return true;
 }
 
-bool ReadFeature(const JsonValue& g, size_t arcCount, TopoFeature& f) {
-  if (const JsonValue* id = g.Member("id")) f.id = id->kind == Kind::String ? id->text : std::to_string(static_cast<int>(id->number));
-  if (const JsonValue* props = g.Member("properties"))
-    if (const JsonValue* name = props->Member("name")) f.name = name->text;
-  const JsonValue *type = g.Member("type"), *arcs = g.Member("arcs");
-  if (!type || !IsArray(arcs)) return type && (type->text == "GeometryCollection" || arcs == nullptr);
-  if (type->text == "Polygon") {
+bool ReadFeature(const Json& g, size_t arcCount, TopoFeature& f) {
+  if (const Json* id = Member(g, "id")) {
+    // A numeric id is taken as a whole number; one beyond any country code is no id.
+    const bool number = id->is_number() && std::abs(id->get<double>()) < 1e9;
+    f.id = number ? std::to_string(static_cast<int>(id->get<double>())) : TextOf(id);
+  }
+  if (const Json* props = Member(g, "properties")) f.name = TextOf(Member(*props, "name"));
+  const Json *type = Member(g, "type"), *arcs = Member(g, "arcs");
+  const std::string kind = TextOf(type);
+  if (!type || !IsArray(arcs)) return type && (kind == "GeometryCollection" || arcs == nullptr);
+  if (kind == "Polygon") {
     f.polygons.emplace_back();
     return ReadPolygon(*arcs, arcCount, f.polygons.back());
   }
-  if (type->text != "MultiPolygon") return true;  // points and lines carry no area
-  for (const JsonValue& poly : arcs->items) {
+  if (kind != "MultiPolygon") return true;  // points and lines carry no area
+  for (const Json& poly : *arcs) {
     f.polygons.emplace_back();
     if (!ReadPolygon(poly, arcCount, f.polygons.back())) return false;
   }
@@ -82,20 +105,28 @@ bool ReadFeature(const JsonValue& g, size_t arcCount, TopoFeature& f) {
 
 bool ReadTopology(std::string_view json, std::string_view object, Topology& topo, std::string& error) {
   topo = {};
-  JsonValue root;
-  if (!ParseJson(json, root, error)) return false;
+  Json root;
+  try {
+    root = Json::parse(json);
+  } catch (const Json::parse_error& e) {
+    error = "invalid JSON at byte " + std::to_string(e.byte);
+    return false;
+  } catch (const Json::exception& e) {  // a number beyond a double's range
+    error = std::string("invalid JSON: ") + e.what();
+    return false;
+  }
   if (!ReadArcs(root, topo)) {
     error = "no valid arcs in the topology";
     return false;
   }
-  const JsonValue* objects = root.Member("objects");
-  const JsonValue* coll = objects ? objects->Member(object) : nullptr;
-  const JsonValue* geoms = coll ? coll->Member("geometries") : nullptr;
+  const Json* objects = Member(root, "objects");
+  const Json* coll = objects ? Member(*objects, object) : nullptr;
+  const Json* geoms = coll ? Member(*coll, "geometries") : nullptr;
   if (!IsArray(geoms)) {
     error = "no geometry collection \"" + std::string(object) + "\"";
     return false;
   }
-  for (const JsonValue& g : geoms->items) {
+  for (const Json& g : *geoms) {
     topo.features.emplace_back();
     if (!ReadFeature(g, topo.arcs.size(), topo.features.back())) {
       error = "invalid geometry of \"" + topo.features.back().name + "\"";

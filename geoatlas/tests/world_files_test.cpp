@@ -2,7 +2,6 @@
 
 #include "atlas_builder.h"
 #include "atlas_fixture.h"
-#include "json_value.h"
 #include "topology.h"
 #include "world_files.h"
 
@@ -88,6 +87,11 @@ TEST(Converter, RejectsBrokenInput) {
       "", "{", "[1,2", R"({"arcs":[[[0,0],[1,1]]]})",
       R"({"arcs":[[[0,0],[1,1]]],"objects":{"countries":{"geometries":[{"type":"Polygon","arcs":[[5]]}]}}})",
       R"({"arcs":[[[0,0],[1,1]]],"objects":{"countries":{"geometries":[{"type":"Polygon","arcs":[[1e300]]}]}}})",
+      // A position or a transform that is not numbers is refused, not read as zero.
+      R"({"arcs":[[["0",0],[1,1]]],"objects":{"countries":{"geometries":[]}}})",
+      R"({"arcs":[],"transform":{"scale":[1,null],"translate":[0,0]},"objects":{"countries":{"geometries":[]}}})",
+      "{\"arcs\":[],\"objects\":{\"countries\":{\"geometries\":[{\"id\":\"\xff\"}]}}}",  // not UTF-8
+      R"({"arcs":[[[1e400,0],[1,1]]],"objects":{"countries":{"geometries":[]}}})",  // number out of range
   };
   for (const char* in : inputs) {
     Topology topo;
@@ -95,6 +99,17 @@ TEST(Converter, RejectsBrokenInput) {
     EXPECT_FALSE(ReadTopology(in, "countries", topo, error)) << in;
     EXPECT_FALSE(error.empty());
   }
+}
+
+TEST(Converter, FeatureIdsAsTextOrWholeNumbers) {
+  Topology topo;
+  std::string error;
+  ASSERT_TRUE(ReadTopology(R"({"arcs":[],"objects":{"countries":{"geometries":[
+      {"type":"Point","id":"203"},{"type":"Point","id":276},{"type":"Point","id":1e300},
+      {"type":"Point","id":null},{"type":"Point"}]}}})", "countries", topo, error)) << error;
+  std::vector<std::string> ids;
+  for (const TopoFeature& f : topo.features) ids.push_back(f.id);
+  EXPECT_EQ(ids, (std::vector<std::string>{"203", "276", "", "", ""}));
 }
 
 }  // namespace

@@ -59,6 +59,24 @@ assert e[1]["mark"] == "11,012" and e[1]["letter"] == "f"
 assert e[4]["message"] == "Azimuth has to be in range:  0 ... 360\u00b0  !!"
 PY
 
+# Record bytes are Latin-1: a bandwidth code holding a control byte and an e-acute comes back from
+# a JSON parser as U+0001 and U+00E9 in a valid UTF-8 document.
+python3 - "$dir/M_CHECK.xms" "$dir/M_BYTES.xms" <<'PY'
+import sys
+src = open(sys.argv[1], "rb").read()
+station = bytearray(src[219:438])
+station[75:79] = b"16\x01\xe9"
+open(sys.argv[2], "wb").write(src[:186] + b"000001" + src[192:219] + bytes(station))
+PY
+rc=0; "$vatool" xms check --json "$dir/M_BYTES.xms" >"$dir/bytes.json" 2>/dev/null || rc=$?
+[ $rc = 1 ] || fail "bytes exit code $rc"
+python3 - "$dir/bytes.json" <<'PY' || fail "json of Latin-1 and control bytes"
+import json, sys
+d = json.loads(open(sys.argv[1], "rb").read().decode("utf-8"))
+assert d["faulty"] == 1, d
+assert d["errors"][0]["message"] == "Wrong bandwidth code:  16\u0001\u00e9  in Designation of emission  !!", d
+PY
+
 # The CR+LF variant gives the same lines; a clean file prints nothing and exits 0.
 "$vatool" xms convert --to crlf "$dir/M_CHECK.xms" -o "$dir/M_CHECK.txt"
 "$vatool" xms check "$dir/M_CHECK.txt" >"$dir/out" 2>/dev/null || true
