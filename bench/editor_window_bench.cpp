@@ -7,17 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QTimer>
-#include <algorithm>
-#include <cstdlib>
-#include <random>
-#include <string>
+#include <memory>
 
-#include "atomic_file.h"
-#include "platform_paths.h"
-#include "records/sample_generator.h"
+#include "editor_baselines.h"
+#include "tests/file_dialog_answer.h"
 #include "ui/editor_window.h"
 #include "ui/record_list_view.h"
 
@@ -25,16 +18,6 @@ namespace {
 
 using namespace recbook;
 
-const std::string& Million() {
-  static const std::string path = [] {
-    const std::string p = quorla::PrivateTempDirectory() + "editor_window_bench_1M.xms";
-    std::string bytes = SampleFile(1000000, 1, {2026, 12, 7, 0, 0, 0});
-    bytes.replace(186, 6, "      ");  // a million does not fit the six-digit count: counted from the size
-    quorla::WriteFileAtomically(p, bytes);
-    return p;
-  }();
-  return path;
-}
 
 QApplication& App() {
   static int argc = 1;
@@ -44,21 +27,6 @@ QApplication& App() {
   return *app;
 }
 
-// Answers the next file dialog with the path as soon as it shows.
-void ChooseFile(const std::string& path) {
-  auto* timer = new QTimer;
-  timer->setInterval(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, path] {
-    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(path));
-    QMetaObject::invokeMethod(d, "accept");
-    if (d->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-  });
-  timer->start();
-}
 
 // The window has drawn what it shows and has nothing left to do.
 void UntilIdle(ui::EditorWindow& window) {
@@ -67,22 +35,19 @@ void UntilIdle(ui::EditorWindow& window) {
   QApplication::processEvents();
 }
 
-void BM_CpBaseline(benchmark::State& state) {
-  const std::string command = "cp '" + Million() + "' '" + quorla::PrivateTempDirectory() + "editor_window_bench_cp.xms'";
-  for (auto _ : state) benchmark::DoNotOptimize(std::system(command.c_str()));
-}
+void BM_CpBaseline(benchmark::State& state) { bench::CpMillionRecordFile(state); }
 BENCHMARK(BM_CpBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OpenInWindow(benchmark::State& state) {
   App();
-  Million();
+  bench::MillionRecordFile();
   for (auto _ : state) {
     state.PauseTiming();
     auto window = std::make_unique<ui::EditorWindow>(EditorStart{" Bench:", quorla::Language::English, "", ""}, nullptr);
     window->presenter().Start();
     window->show();
     UntilIdle(*window);
-    ChooseFile(Million());
+    recbook::testing::ChooseFile(bench::MillionRecordFile(), 0);
     state.ResumeTiming();
     window->action(kOpenFile)->trigger();
     UntilIdle(*window);
@@ -95,18 +60,7 @@ void BM_OpenInWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenInWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-void BM_StdSortMillion(benchmark::State& state) {
-  std::mt19937_64 random(5);
-  std::vector<uint64_t> values(1000000);
-  for (auto& v : values) v = random();
-  for (auto _ : state) {
-    state.PauseTiming();
-    std::vector<uint64_t> copy = values;
-    state.ResumeTiming();
-    std::sort(copy.begin(), copy.end());
-    benchmark::DoNotOptimize(copy.data());
-  }
-}
+void BM_StdSortMillion(benchmark::State& state) { bench::StdSortMillionIntegers(state); }
 BENCHMARK(BM_StdSortMillion)->Unit(benchmark::kMillisecond);
 
 // Each order from file order, a line selected, through the Sort menu's action.
@@ -116,7 +70,7 @@ void BM_SortInWindow(benchmark::State& state) {
     auto* w = new ui::EditorWindow({" Bench:", quorla::Language::English, "", ""}, nullptr);
     w->presenter().Start();
     w->show();
-    ChooseFile(Million());
+    recbook::testing::ChooseFile(bench::MillionRecordFile(), 0);
     w->action(kOpenFile)->trigger();
     UntilIdle(*w);
     return w;

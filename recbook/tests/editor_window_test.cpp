@@ -25,6 +25,7 @@
 
 #include "editor_params.h"
 #include "editor_test_support.h"
+#include "tests/file_dialog_answer.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
 #include "correction/correction_texts.h"
@@ -68,21 +69,6 @@ void WhenModal(std::function<void(W*)> answer) {
   timer->start();
 }
 
-// The file dialog's model fills in the background; accept is repeated until the dialog takes it.
-void ChooseFile(const std::string& path) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, path] {
-    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(path));
-    QMetaObject::invokeMethod(d, "accept");
-    if (d->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-  });
-  timer->start();
-}
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
   WhenModal<QMessageBox>([button, text](QMessageBox* box) {
