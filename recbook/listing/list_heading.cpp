@@ -65,6 +65,8 @@ std::string PlacedHeading(std::string_view heading, ListView view) {
     if (c + 1 < columns.size() && column + length + 1 > columns[c + 1])
       start = std::max(column + 1 > length ? column + 1 - length : 0,
                        columns[c + 1] > length + 1 ? columns[c + 1] - length - 1 : 0);
+    // Only the tag sign stands over the tag column (the viewer's lines have none).
+    if (c > 0) start = std::max(start, kBaseOffset);
     start = std::max(start, at == 0 ? 0 : at + 1);
     placed.append(start - at, ' ');
     placed += words[w];

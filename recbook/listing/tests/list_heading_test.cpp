@@ -39,9 +39,9 @@ TEST(ListHeading, WordsStartOverTheirColumns) {
       {ListView::A, quorla::Language::English, U"Cnt", 3},
       {ListView::A, quorla::Language::English, U"Name of station", 7},
       {ListView::A, quorla::Language::English, U"class", 23},
-      {ListView::C, quorla::Language::Czech, U"Stát", 2},           // country 3 to 5, name from 7
-      {ListView::C, quorla::Language::Czech, U"Jméno stanice", 7},
-      {ListView::C, quorla::Language::Czech, U"třída", 21},         // class 23 and 24
+      {ListView::C, quorla::Language::Czech, U"Stát", 3},           // never over the tag column
+      {ListView::C, quorla::Language::Czech, U"Jméno stanice", 8},
+      {ListView::C, quorla::Language::Czech, U"třída", 22},         // class 23 and 24
   };
   for (const auto& c : kCases) {
     const std::u32string h = Characters(ListHeading(c.view, c.language));
@@ -60,6 +60,9 @@ TEST(ListHeading, WordsKeepTheirOrderAndTheLineLength) {
       const std::u32string v = Characters(ViewerHeading(view, language));
       EXPECT_EQ(v.size(), kListLineSize - 2);
       EXPECT_EQ(v[0], U' ');
+      // Every word of the text is there whole (none reaches into the tag column the viewer drops).
+      for (const char32_t* word : {U"frTx [MHz]", U"status"}) EXPECT_NE(v.find(word), std::u32string::npos);
+      EXPECT_EQ(v.substr(1, 3), language == quorla::Language::English ? U"Cnt" : U"Stá");
       if (language == quorla::Language::Czech) EXPECT_EQ(v.substr(1), h.substr(3));
     }
   }
