@@ -353,7 +353,7 @@ TEST_F(FileCommandsTest, ANewEmptyFileSavedOpensAgain) {
   host_.ExpectSaveFileName(path, kCaption + " Create new Exchange data file");
   ASSERT_EQ(commands_.NewFileCommand(), 0);
   view_.listed.clear();
-  host_.ExpectMessage("Writing date of file header: , Today date: 07-12-2026  \r\n\r\n"
+  host_.ExpectMessage("Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
                       "Do you want to replace Writing date by Today date  ?",
                       kCaption + " Date replacement + Save edited file", Buttons::YesNoCancel, Icon::Question,
                       Answer::Yes)
