@@ -5,6 +5,7 @@
 #include "session/path_parts.h"
 #include "session/progress_step.h"
 #include "viewer/station_transfer.h"
+#include "listing/list_heading.h"
 #include "listing/list_line.h"
 #include "listing/merge_file.h"
 #include "listing/other_file_check.h"
@@ -79,8 +80,8 @@ std::vector<ViewerButton> ViewerPresenter::Buttons() const {
 void ViewerPresenter::Start() {
   view_.SetTitle(Title());
   view_.SetFileField(std::string(file_texts::kUnknownFile(setup_.language)));
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText(setup_.language)));
   view_.SetActionsEnabled(false);
   view_.ShowPage(0);
 }
@@ -130,8 +131,8 @@ bool ViewerPresenter::Load(const std::string& path) {
   loadedStamp_ = quorla::StampOf(path);
   view_.ListReset();
   view_.SetFileField(path);
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText(setup_.language)));
   const bool en = setup_.language == quorla::Language::English;
   view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + kHeaderCountOffset, kHeaderCountWidth) +
                       "  Rec");
@@ -148,8 +149,8 @@ std::string ViewerPresenter::LineAt(size_t row) const { return ViewerLine(list_.
 void ViewerPresenter::OnSort(int order) {
   if (!IsSortOrder(order)) return;
   view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(order).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(order).viewerText(setup_.language)));
   if (!list_.empty()) view_.SelectRow(0);
 }
 

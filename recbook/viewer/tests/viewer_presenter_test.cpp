@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "listing/list_heading.h"
 #include "records/item_table.h"
 #include "records/record_builder.h"
 #include "testing/scripted_host.h"
@@ -111,6 +112,23 @@ class ViewerTest : public ::testing::Test {
   RecordingViewerView view_;
   ScratchFolder dir_;
 };
+
+// In Czech the heading and the sort label are Czech, before and after a sort.
+TEST_F(ViewerTest, CzechHeadingAndSortLabel) {
+  ViewerSetup setup = Setup(ViewerMode::Append);
+  setup.language = quorla::Language::Czech;
+  setup.tagged = {Record("TAGGED")};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  EXPECT_EQ(view_.sortLabel, "Původní pořadí");
+  EXPECT_NE(view_.heading.find("Jméno stanice"), std::string::npos);
+  host_.ExpectOpenFileName(dir_.Sample("other.xms", 10, 5), kCaption + " Otevření ''Exch. data'' souboru");
+  viewer.OnOpen();
+  viewer.OnSort(315);
+  EXPECT_EQ(view_.sortLabel, "Reference");
+  EXPECT_EQ(view_.heading, ViewerHeading(ListView::B, quorla::Language::Czech));
+  EXPECT_NE(view_.heading.find("Reference koordinace"), std::string::npos);
+}
 
 TEST_F(ViewerTest, AppendWritesTheOtherFileWithTheTaggedRecordsAfterIt) {
   const std::string other = dir_.Sample("other.xms", 10, 5);
