@@ -9,10 +9,11 @@
 #include "latin1_text.h"
 #include "record_check.h"
 #include "subcommand_table.h"
-#include "xms_file_bytes.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
+
 
 // The first line of the English message, trailing blanks removed.
 std::string FirstLine(recbook::Check check, const recbook::StationRecord& r) {
@@ -28,9 +29,8 @@ std::string LetterText(char letter) { return recbook::Latin1ToUtf8({&letter, 1})
 int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
   const std::string scope = a.Value("--scope").value_or("all");
   if (scope != "calc" && scope != "all") return BadUsage(a, err, "--scope takes calc or all");
-  XmsFileBytes file;
-  if (!ReadXmsFile(a.Positional()[0], file, err)) return kExitBadInput;
-  const std::string& bytes = file.records;
+  std::string bytes;
+  if (!LoadForCommand(a.Positional()[0], bytes, err)) return kExitBadInput;
   const auto mode = scope == "calc" ? recbook::ErrorSearchMode::CalcErrors : recbook::ErrorSearchMode::AllErrors;
   const bool json = a.Has("--json");
   const size_t records = bytes.size() / recbook::kRecordSize - 1;

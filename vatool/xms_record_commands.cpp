@@ -6,11 +6,12 @@
 #include <ostream>
 
 #include "atomic_file.h"
+#include "records/exchange_loader.h"
 #include "quiet_host.h"
 #include "forms/record_form_presenter.h"
 #include "records/item_table.h"
 #include "subcommand_table.h"
-#include "xms_file_bytes.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
@@ -40,22 +41,30 @@ std::string ItemName(recbook::Item item) {
 
 // The form of the file's record N: false (and why on err) for a file or number that has none.
 struct LoadedRecord {
-  XmsFileBytes file;
+  recbook::FileCheck check;
+  std::string records;  // the true file
   uint32_t number = 0;
 };
 bool LoadRecord(const Arguments& a, const std::string& path, recbook::RecordFormPresenter& form, LoadedRecord& loaded,
                 std::ostream& err, int& exit) {
   exit = kExitBadInput;
   const std::optional<long long> n = ParseInteger(a.Value("--record").value_or(""));
-  if (!ReadXmsFile(path, loaded.file, err)) return false;
-  const long long records = static_cast<long long>(loaded.file.records.size() / recbook::kRecordSize) - 1;
+  recbook::ExchangeReader reader;
+  recbook::LoadStatus status = reader.Open(path);
+  if (status == recbook::LoadStatus::Ok) status = reader.ReadAll(loaded.records);
+  if (status != recbook::LoadStatus::Ok) {
+    ReportLoadFailure(status, path, err);
+    return false;
+  }
+  loaded.check = reader.check();
+  const long long records = static_cast<long long>(loaded.records.size() / recbook::kRecordSize) - 1;
   if (!n || *n < 1 || *n > records) {
     exit = BadUsage(a, err, "--record takes a station record number, 1 to " + std::to_string(records));
     return false;
   }
   loaded.number = static_cast<uint32_t>(*n);
   form.Load(recbook::RecordFromText<recbook::StationRecord>(
-                std::string_view(loaded.file.records).substr(loaded.number * recbook::kRecordSize, recbook::kRecordSize)),
+                std::string_view(loaded.records).substr(loaded.number * recbook::kRecordSize, recbook::kRecordSize)),
             loaded.number);
   return true;
 }
@@ -114,12 +123,13 @@ int Edit(const Arguments& a, std::ostream&, std::ostream& err) {
     if (!TypeValue(form, operands[i])) return BadUsage(a, err, "not an item of the record form: " + operands[i]);
   const std::optional<recbook::StationRecord> record = form.CheckedRecord(recbook::ErrorSearchMode::None);
   if (!record) return kExitFindings;
-  std::string bytes = loaded.file.raw;
-  bytes.replace(static_cast<size_t>(loaded.number) * static_cast<size_t>(loaded.file.check.pitch), recbook::kRecordSize,
-                record->text());
+  // OUT is of IN's kind: a true file, or the CR+LF variant.
+  std::string bytes = std::move(loaded.records);
+  bytes.replace(static_cast<size_t>(loaded.number) * recbook::kRecordSize, recbook::kRecordSize, record->text());
+  if (loaded.check.kind == recbook::FileKind::CrLf) bytes = recbook::CrLfExport(bytes);
   const std::string target = *a.Value("-o");
   if (!quorla::WriteFileAtomically(target, bytes)) {
-    err << "File wasn't save  !!\n" << target << '\n';
+    ReportSaveFailure(target, err);
     return kExitBadInput;
   }
   return kExitOk;

@@ -12,7 +12,7 @@
 #include "forms/header_form_presenter.h"
 #include "forms/ui/form_row.h"
 #include "listing/command_ids.h"
-#include "ui/page_frame.h"
+#include "ui/static_label.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {
