@@ -127,8 +127,8 @@ TEST(EDITANTVA, InvalidBlockComesBackNormalisedOnTransfer) {
   EXPECT_EQ(EDITANTVA(&p), 1);
   EXPECT_EQ(std::string(p.hcode, 7), "000ND00");
   EXPECT_EQ(std::string(p.vcode, 7), "030EA10");
-  EXPECT_EQ(p.aziMax, 0.0f);
-  EXPECT_EQ(p.eleMax, -80.0f);
+  EXPECT_EQ(float{p.aziMax}, 0.0f);
+  EXPECT_EQ(float{p.eleMax}, -80.0f);
   EXPECT_EQ(p.page, 0);
   std::memcpy(p.hcode, "030EA10", 7);
   PressWhenShown(Qt::Key_Escape);
@@ -208,7 +208,7 @@ TEST(EDITANTVA, KathreinConversionReopensTheEditorOnThe3DPage) {
   EXPECT_EQ(pageOnReturn, 4);
   EXPECT_EQ(p.page, 4);
   EXPECT_NE(std::string(p.hcode, 7), "000ND00");
-  EXPECT_NEAR(p.aziMax, 90.0f, 1.0f);
+  EXPECT_NEAR(float{p.aziMax}, 90.0f, 1.0f);
   EXPECT_TRUE(fs::exists(dir / "config" / "registry.ini"));  // the new Kathrein folder is kept
   fs::remove_all(dir);
 }
