@@ -34,8 +34,10 @@ int RunPlot(const Arguments& a, std::ostream&, std::ostream& err) {
   st.newMethod = a.Has("--new");
   const auto editorPage = static_cast<radpattern::EditorPage>(*page);
   const int w = static_cast<int>(*width);
+  // The value table is drawn tall enough for its 120 rows a column to be read.
+  const bool table = editorPage == radpattern::EditorPage::Horizontal && st.alternateView;
   const bool written = quorla::ui::DrawPictureFile(
-      w, w * 7 / 10, [&](quorla::DrawingSurface& s) { radpattern::DrawPage(s, editorPage, st); }, path);
+      w, table ? w * 2 : w * 7 / 10, [&](quorla::DrawingSurface& s) { radpattern::DrawPage(s, editorPage, st); }, path);
   if (!written) {
     err << "vatool: " << path << ": cannot write the picture (.png or .bmp)\n";
     return kExitBadInput;
@@ -45,7 +47,7 @@ int RunPlot(const Arguments& a, std::ostream&, std::ostream& err) {
 
 const CommandRow kCommands[] = {
     {"plot", "CODE", 1, 1,
-     "an antenna editor page drawn as the editor shows it, to a .png or .bmp file PX wide and 7/10 of it high",
+     "an antenna editor page drawn as the editor shows it, to a .png or .bmp file PX wide and 7/10 of it high (the table twice as high)",
      {{"--vcode", "CODE", "the vertical code (default 000ND00)"},
       {"--page", "N", "0 horizontal diagram, 1 azimuth of AziMax, 2 vertical diagram, 3 elevation of EleMax, 4 3D "
                       "diagram (default 0)"},

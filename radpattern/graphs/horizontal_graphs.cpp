@@ -59,8 +59,8 @@ std::vector<std::string> HorizontalTableLines(const GraphState& st) {
 void DrawHorizontalTable(quorla::DrawingSurface& s, const PageLayout& l, const GraphState& st) {
   const std::vector<std::string> lines = HorizontalTableLines(st);
   const double top = 0.01 * l.height;
-  const double rowHeight = (l.height - top) / 122.0;
-  s.SetFont(CaptionFont(l.textBand / 3.2));
+  const double rowHeight = (l.height - top) / TableRowsHigh();
+  s.SetFont(CaptionFont(1.5 * rowHeight));
   s.MoveTo(0.01 * l.width, top);
   s.TextRow(lines[0]);
   s.SetFont({"Courrier New", rowHeight * 1.05});

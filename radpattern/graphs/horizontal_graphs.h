@@ -14,7 +14,8 @@ void DrawHorizontalPolar(quorla::DrawingSurface& s, const PageLayout& l, const G
 
 // The heading and the 360 rows of the table: " 30°   3.0" (dB) or " 30° 0.708" (linear).
 std::vector<std::string> HorizontalTableLines(const GraphState& st);
-// The table in three columns of 120 rows.
+// The table in three columns of 120 rows, a row 1/TableRowsHigh() of the picture's height.
+constexpr double TableRowsHigh() { return 122.0; }
 void DrawHorizontalTable(quorla::DrawingSurface& s, const PageLayout& l, const GraphState& st);
 
 // A pattern value in the current scale as the table writes it: dB with one decimal, or "#.###".

@@ -53,6 +53,7 @@ TEST(AntennaEditorDialog, GeneralEditorHasNoTransferAndEscCloses) {
   e.caption = "Test";
   AntennaEditorDialog d(e, nullptr);
   EXPECT_EQ(d.windowTitle().toStdString(), "Test Antenna Editor  conformal to VA-99   (ver.1.7.)");
+  EXPECT_FALSE(d.windowIcon().pixmap(32, 32).isNull());  // qrl4 from the library's resources
   ASSERT_NE(Button(d, "&Transfer"), nullptr);
   EXPECT_FALSE(Button(d, "&Transfer")->isEnabled());
   EXPECT_TRUE(Button(d, "&Close")->isEnabled());

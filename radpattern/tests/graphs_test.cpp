@@ -10,6 +10,7 @@
 #include "page_drawing.h"
 #include "pattern_value.h"
 #include "polar_grid.h"
+#include "vertical_graphs.h"
 #include "ui/qt_drawing_surface.h"
 
 using radpattern::EditorPage;
@@ -223,4 +224,26 @@ TEST(PatternGraphs, HoverReadouts) {
   st.scale = radpattern::Scale::Linear;
   EXPECT_EQ(radpattern::HoverText(EditorPage::Horizontal, l, at30, st), "Azi =30°, Dia = 0.71");
   EXPECT_EQ(radpattern::HoverText(EditorPage::Horizontal, l, {1, 1}, st), "");
+}
+
+TEST(PatternGraphs, VerticalXYCurveHasTheSecondLobeBelowTheBeam) {
+  // 320VE00: lobes 2 x 20 degrees apart; clockwise orientation puts the second one at e = -40.
+  GraphState st;
+  st.vcode = "320VE00";
+  const QtDrawingSurface s = Drawn(EditorPage::Vertical, st);
+  const radpattern::PlotRect p = radpattern::LayoutFor(EditorPage::Vertical, s).plot;
+  const double u = s.UnitsPerPixel();
+  const std::set<Pixel> red = PixelsOf(s, radpattern::kCurveColour);
+  for (const int e : {-60, -40, -20, 0, 20, 40, 60}) {
+    SCOPED_TRACE(e);
+    const double db = std::min<double>(radpattern::PatternValue(st.vcode, static_cast<float>(-e), radpattern::kPatternDb),
+                                       radpattern::kXYMaxDb);
+    const double x = (p.left + (e + 90.0) / 180.0 * (p.right - p.left)) / u;
+    const double y = (p.top + db / radpattern::kXYMaxDb * (p.bottom - p.top)) / u;
+    bool near = false;
+    for (const Pixel& q : red) near |= std::hypot(q.x + 0.5 - x, q.y + 0.5 - y) <= 1.6;
+    EXPECT_TRUE(near) << "no curve pixel near " << x << "," << y;
+  }
+  EXPECT_LT(radpattern::PatternValue(st.vcode, 40.0f, radpattern::kPatternDb), 1.0f);   // the lobe below
+  EXPECT_GT(radpattern::PatternValue(st.vcode, -40.0f, radpattern::kPatternDb), 3.0f);  // nothing above
 }

@@ -8,12 +8,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "editor_texts.h"
+#include "horizontal_graphs.h"
 #include "page_drawing.h"
 #include "ui/dialog_units.h"
+#include "ui/editor_icon.h"
 #include "ui/owner_state.h"
 #include "ui/surface_widget.h"
 
@@ -34,6 +38,7 @@ AntennaEditorDialog::AntennaEditorDialog(const EditorEntry& entry, QWidget* owne
   setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowTitleHint);
   setFont(quorla::ui::DialogFont());
+  setWindowIcon(EditorIcon());
   presenter_ = std::make_unique<AntennaEditorPresenter>(*this, host_, entry);
   const quorla::ui::DialogUnits du(font());
   setFixedSize(du.X(kWidth), du.Y(kHeight));
@@ -123,7 +128,16 @@ QWidget* AntennaEditorDialog::BuildCodePage(EditorPage page) {
   readouts_[static_cast<size_t>(page)] = new QLabel(w);
   readouts_[static_cast<size_t>(page)]->setGeometry(du.Rect(228, 45, 115, 9));
   readouts_[static_cast<size_t>(page)]->setAlignment(Qt::AlignRight);
-  AddGraph(w, page, du.Rect(50, 56, 291, 165));
+  if (page == EditorPage::Vertical) {
+    AddGraph(w, page, du.Rect(50, 56, 291, 165));
+    return w;
+  }
+  // The value table's 120 rows a column are drawn at a readable height and scrolled.
+  tableScroll_ = new QScrollArea(w);
+  tableScroll_->setGeometry(du.Rect(50, 56, 291, 165));
+  tableScroll_->setFrameShape(QFrame::NoFrame);
+  tableScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  tableScroll_->setWidget(AddGraph(w, page, QRect(QPoint(0, 0), tableScroll_->size())));
   return w;
 }
 
@@ -265,7 +279,20 @@ void AntennaEditorDialog::SetReadout(EditorPage page, std::string_view text) {
   readouts_[static_cast<size_t>(page)]->setText(Q(text));
 }
 
-void AntennaEditorDialog::Redraw(EditorPage page) { graphs_[static_cast<size_t>(page)]->Redraw(); }
+void AntennaEditorDialog::Redraw(EditorPage page) {
+  quorla::ui::SurfaceWidget* g = graphs_[static_cast<size_t>(page)];
+  if (page == EditorPage::Horizontal) {
+    const QSize area = tableScroll_->size();
+    if (presenter_->state().alternateView) {
+      const int rows = static_cast<int>(TableRowsHigh());
+      g->resize(area.width() - tableScroll_->verticalScrollBar()->sizeHint().width(),
+                std::max(area.height(), rows * fontMetrics().height()));
+    } else {
+      g->resize(area);
+    }
+  }
+  g->Redraw();
+}
 
 // --- events ---------------------------------------------------------------------------------------
 

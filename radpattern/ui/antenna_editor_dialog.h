@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace quorla::ui {
@@ -75,6 +76,7 @@ class AntennaEditorDialog : public QDialog, public AntennaEditorView {
   std::array<CodeControls, 2> code_{};  // page 0, page 2
   std::array<QLineEdit*, 4> angleBoxes_{};
   QPushButton* method_ = nullptr;
+  QScrollArea* tableScroll_ = nullptr;  // page 0's graph, scrolled when it shows the table
   bool filling_ = false;  // the presenter is filling controls: their signals are not commands
 };
 

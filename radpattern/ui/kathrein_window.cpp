@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ui/dialog_units.h"
+#include "ui/editor_icon.h"
 #include "ui/owner_state.h"
 #include "ui/surface_widget.h"
 
@@ -19,6 +20,7 @@ KathreinWindow::KathreinWindow(KathreinStart start, QWidget* owner) : QDialog(ow
   setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::WindowTitleHint);
   setFont(quorla::ui::DialogFont());
+  setWindowIcon(EditorIcon());
   const quorla::Language l = start.language;
   presenter_ = std::make_unique<KathreinPresenter>(*this, host_, std::move(start));
   setWindowTitle(Q(presenter_->Title()));

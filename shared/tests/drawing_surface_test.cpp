@@ -103,6 +103,8 @@ TEST(QtDrawingSurface, SavedAreaRestoresWhatWasUnderIt) {
   EXPECT_EQ(s.PixelColor(60, 60), MakeRgb(0, 0, 255));
   EXPECT_EQ(s.PixelColor(140, 140), kWhite);  // inside the area, white when it was kept
   EXPECT_EQ(s.PixelColor(10, 10), kRed);    // outside the area
+  s.RestoreArea({5, 5, {10, 10, std::vector<uint32_t>(3, 0)}});  // a short area changes nothing
+  EXPECT_EQ(s.PixelColor(6, 6), kRed);
 }
 
 TEST(QtDrawingSurface, TextRowsAlignOnTheCurrentPoint) {

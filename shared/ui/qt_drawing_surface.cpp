@@ -30,6 +30,9 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 }  // namespace
 
 QImage PictureImage(const Picture& picture) {
+  if (picture.width <= 0 || picture.height <= 0 ||
+      picture.pixels.size() < static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
+    return {};  // not a whole picture: nothing to show
   QImage image(picture.width, picture.height, QImage::Format_RGB32);
   for (int y = 0; y < picture.height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
