@@ -3,10 +3,16 @@
 // hover readout, the clipboard message and Transfer's written-back text.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "testing/scripted_host.h"
+#include "ini_file.h"
 #include "windows/map_presenter.h"
+#include "windows/world_map_setup.h"
 
 namespace terrainmap {
 namespace {
@@ -271,6 +277,36 @@ TEST(MapPresenter, ClipboardTransferAndClose) {
   czech.presenter.CloseWindow();
   EXPECT_EQ(czech.view.closed, 0);
   czech.host.VerifyAllConsumed();
+}
+
+}  // namespace
+}  // namespace terrainmap
+
+namespace terrainmap {
+namespace {
+
+TEST(WorldMapSetup, StatusByWhereTheFilesAre) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("quorla_world_setup_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  auto files = [](const fs::path& folder) {
+    fs::create_directories(folder);
+    std::ofstream(folder / "GEOIDX1.BIN") << "x";
+    std::ofstream(folder / "geopnt1.bin") << "x";
+  };
+  const WorldMapPlaces places{(root / "ATLASCFG.INI").string(), (root / "geo/").string()};
+  const std::string dtm = (root / "dtm").string();
+  fs::create_directories(dtm);
+  EXPECT_EQ(SetUpWorldMap(dtm, places), -1);
+  files(root / "dtm" / "#orbis");
+  EXPECT_EQ(SetUpWorldMap(dtm, places), 4);  // no entry before: written
+  EXPECT_EQ(quorla::GetProfileString(places.iniPath, "ORBIS", "ORBIS_DataFileDir", ""), dtm + "/#orbis/");
+  EXPECT_EQ(SetUpWorldMap(dtm, places), 2);  // the entry now names a folder with the files
+  quorla::WriteProfileString(places.iniPath, "ORBIS", "ORBIS_DataFileDir", (root / "old/").string());
+  EXPECT_EQ(SetUpWorldMap(dtm, places), 3);  // a stale entry replaced
+  files(root / "geo");
+  EXPECT_EQ(SetUpWorldMap(dtm, places), 1);
+  fs::remove_all(root);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "directories/map_directories.h"
 #include "windows/map_drawing.h"
 
 namespace terrainmap {
@@ -24,10 +25,6 @@ inline constexpr int kMapCommandCount = static_cast<int>(MapCommand::EntryBoxPro
 
 struct PixelPoint {
   double x = 0, y = 0;  // pixels of the map area
-};
-
-struct MapDirectories {
-  std::string terrain, border;
 };
 
 class MapView {
