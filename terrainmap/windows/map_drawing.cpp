@@ -10,6 +10,17 @@
 
 namespace terrainmap {
 
+void DrawMarks(quorla::DrawingSurface& surface, const MapRequest& request) {
+  const MapFrame frame =
+      MakeMapFrame(request.lon, request.lat, request.sizeIndex, surface.PixelWidth(), surface.PixelHeight());
+  DrawReport report;
+  const DrawHooks hooks;
+  const DrawContext c{surface, frame, request, hooks, report};
+  DrawMarker(c);
+  DrawServiceArea(c);
+  DrawLegend(c);
+}
+
 DrawReport DrawMap(quorla::DrawingSurface& surface, const MapRequest& request, const DrawHooks& hooks,
                    HeightGrid& grid) {
   const auto start = std::chrono::steady_clock::now();
@@ -49,9 +60,8 @@ DrawReport DrawMap(quorla::DrawingSurface& surface, const MapRequest& request, c
   if (c.Stopped()) return report;
   DrawRoadsAndTowns(c);
   if (c.Stopped()) return report;
-  DrawMarker(c);
-  DrawServiceArea(c);
-  DrawLegend(c);
+  if (hooks.beforeMarks) hooks.beforeMarks();
+  DrawMarks(surface, request);
   report.seconds = elapsed();
   if (hooks.status) hooks.status(TotalTimeText(report.seconds));
   report.completed = true;

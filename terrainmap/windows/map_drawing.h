@@ -52,10 +52,15 @@ struct DrawHooks {
   std::function<void(std::string_view)> status;  // status bar texts
   const std::atomic<bool>* stop = nullptr;       // looked at after each column and each overlay
   quorla::geoatlas::WorldAtlas* atlas = nullptr;  // null: no world map database
+  std::function<void()> beforeMarks;             // the map is complete but for the marks
 };
 
 // The map size's legend: its label, then the non-interpolated or territory note.
 std::string LegendText(int sizeIndex, quorla::Language language);
+
+// The marker, the service-area circle and the legend line over a map drawn for the request (the
+// marks DrawMap draws last).
+void DrawMarks(quorla::DrawingSurface& surface, const MapRequest& request);
 
 // Draws the map over the whole surface; the height grid of size below 16 is left in grid (one
 // cell per pixel of the surface). Both terrain lookups read the directory of the request.
