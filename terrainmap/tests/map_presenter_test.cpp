@@ -148,6 +148,7 @@ TEST(MapPresenter, ControlsAndMenuDuringAndAfterDrawing) {
   f.presenter.DrawingFinished(true);
   EXPECT_EQ(f.view.menu[MapCommand::WorldAlways], M(true, true));
   f.presenter.SelectSize(12);
+  EXPECT_EQ(f.view.size, 12);
   f.presenter.DrawingFinished(true);
   EXPECT_EQ(f.view.menu[MapCommand::DetailBack], M(true, false));
   f.presenter.Command(MapCommand::DetailBack);

@@ -130,6 +130,7 @@ void MapPresenter::SelectSize(int sizeIndex) {
   if (drawing_ || sizeIndex == size_ || sizeIndex < kFirstMapSize || sizeIndex > kLastMapSize) return;
   previousSize_ = size_;
   size_ = sizeIndex;
+  view_.SetSizeSelection(size_);
   Redraw();
 }
 
