@@ -16,7 +16,7 @@ bool HasWorldFiles(const std::string& folder) {
 }  // namespace
 
 WorldMapPlaces DefaultWorldMapPlaces() {
-  return {quorla::ConfigDirectory() + "ATLASCFG.INI", quorla::DataDirectory() + "geo/"};
+  return {quorla::ConfigDirectory() + "ATLASCFG.INI", quorla::DataDirectory()};
 }
 
 int SetUpWorldMap(const std::string& terrainDir, const WorldMapPlaces& places) {

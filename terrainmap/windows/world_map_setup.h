@@ -9,7 +9,8 @@ struct WorldMapPlaces {
   std::string iniPath;      // "ATLASCFG.INI"
   std::string fixedFolder;  // the fixed folder looked at first, ending with "/"
 };
-// The settings folder's "ATLASCFG.INI" and the data folder's "geo/".
+// The settings folder's "ATLASCFG.INI" and the installed data folder, where the project's own
+// world map database is installed.
 WorldMapPlaces DefaultWorldMapPlaces();
 
 // 1 both files in the fixed folder; 2 in the folder the INI entry names; 3 and 4 in the terrain
