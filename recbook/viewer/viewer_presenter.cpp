@@ -109,11 +109,11 @@ void ViewerPresenter::OnOpen() {
 }
 
 bool ViewerPresenter::Load(const std::string& path) {
-  RecordFile fresh;
+  WorkingCopy fresh;
   char header[kRecordSize];
-  if (!fresh.Open(path) || !fresh.ReadRecord(0, header)) return false;
+  if (!fresh.OpenReadOnly(path) || !fresh.ReadRecord(0, header)) return false;
   RecordList lines;
-  const uint64_t total = fresh.StationCount();
+  const uint64_t total = fresh.StoredRecords() - 1;
   view_.ShowProgress(0, total);
   const bool read = LoadListLines(
       lines, total, [&](uint64_t first, size_t n, char* out) { return fresh.ReadRecords(first, n, out); },
@@ -132,7 +132,7 @@ bool ViewerPresenter::Load(const std::string& path) {
   view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
   view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText));
   const bool en = setup_.language == quorla::Language::English;
-  view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + 186, 6) +
+  view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + kHeaderCountOffset, kHeaderCountWidth) +
                       "  Rec");
   view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({header, kRecordSize})));
   if (!list_.empty()) view_.SelectRow(0);
@@ -201,7 +201,7 @@ void ViewerPresenter::Merge(int command) {
   const std::vector<uint32_t> order = list_.RecordNumbers();
   const uint64_t total = order.size() + (mode == MergeMode::Append ? setup_.tagged.size() : 0);
   const std::string title = setup_.caption + std::string(file_texts::kSavingErrorTitle(setup_.language));
-  records_.Close();  // the file is replaced below
+  records_.Remove();  // the file is replaced below (read-only: Remove only closes it)
   for (;;) {
     MergeStaging staging;
     view_.ShowProgress(0, total);

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "viewer/record_file.h"
 #include "viewer/viewer_setup.h"
 #include "viewer/viewer_view.h"
 #include "host.h"
+#include "records/working_copy.h"
 #include "listing/record_list.h"
 
 namespace recbook {
@@ -65,7 +65,7 @@ class ViewerPresenter {
   ViewerView& view_;
   ViewerSetup setup_;
   void* transfer_;
-  RecordFile records_;
+  WorkingCopy records_;  // opened read-only
   RecordList list_;
   std::string file_;
   std::string result_;
