@@ -166,6 +166,28 @@ TEST_F(MapDrawing, BorderLineInBothFileOrdersIsDrawnOnce) {
   EXPECT_FALSE(blackNear(50.2));
 }
 
+TEST_F(MapDrawing, PointsFarOutsideTheMapBreakTheLine) {
+  // 14.8E to 100E lies some 45 000 pixels off a 700-pixel map at size 9: no segment reaches it,
+  // so nothing is drawn along 50.1N east of 14.8E; the visible pair on 49.9N is drawn.
+  std::vector<char> bytes = BorderRecord({LinePoint{14.8, 50.1}, LinePoint{100, 50.1}, LinePoint{14.8, 50.1}});
+  const std::vector<char> visible = BorderRecord({LinePoint{14.8, 49.9}, LinePoint{15.2, 49.9}});
+  WriteBytes(dir_ / "border" / "AAABBB.000", bytes);
+  WriteBytes(dir_ / "border" / "CCCDDD.000", visible);
+  request_.borderDir = (dir_ / "border").string();
+  QtDrawingSurface s(700, 500);
+  ASSERT_EQ(Draw(s).borderFiles, 2);
+  const MapFrame f = Frame(s);
+  auto blackAt = [&](double lon, double lat) {
+    const int x = static_cast<int>(f.X(lon)), y = static_cast<int>(std::floor(f.Y(lat)));
+    for (int dy = -1; dy <= 1; ++dy)
+      if (s.PixelColor(x, y + dy) == quorla::kBlack) return true;
+    return false;
+  };
+  EXPECT_TRUE(blackAt(15.1, 49.9));
+  EXPECT_FALSE(blackAt(15.1, 50.1));
+  EXPECT_FALSE(blackAt(15.5, 50.1));
+}
+
 TEST_F(MapDrawing, TownNamesCountBySize) {
   const auto roads = dir_ / "#mrf_vct";
   WriteBytes(roads / "obcejme.bdt", TownFile(300, 14.997, 49.998));
@@ -185,6 +207,32 @@ TEST_F(MapDrawing, TownNamesCountBySize) {
   request_.sizeIndex = 9;
   QtDrawingSurface s(500, 357);
   EXPECT_EQ(Draw(s).townNames, 0);
+}
+
+TEST_F(MapDrawing, MotorwaysBelowSize13Only) {
+  // One motorway along 50.002N from 14.99E to 15.01E.
+  const unsigned w = (14.99 - 11) * 5000, e = (15.01 - 11) * 5000, lat = (50.002 - 46) * 5000;
+  std::vector<char> road;
+  for (const unsigned v : {2u, 0u, w, lat, e, lat, w, lat, e, lat}) Put16(road, v);
+  Put16(road, 0);
+  Put16(road, 0);
+  const auto roads = dir_ / "#mrf_vct";
+  WriteBytes(roads / "dalnice.bd", road);
+  WriteBytes(roads / "obcejme.bdt", TownFile(0, 15, 50));
+  WriteBytes(roads / "vobce12.bd", std::vector<char>(4, '\0'));
+  request_.roadsAndTowns = true;
+  const quorla::Rgb motorway = quorla::MakeRgb(255, 0, 70);
+  for (const auto& [size, drawn] : {std::pair{5, true}, {12, true}, {13, false}}) {
+    SCOPED_TRACE(size);
+    request_.sizeIndex = size;
+    QtDrawingSurface s(700, 500);
+    Draw(s);
+    const MapFrame f = Frame(s);
+    const int x = static_cast<int>(f.X(15.005)), y = static_cast<int>(std::floor(f.Y(50.002)));
+    bool found = false;
+    for (int dy = -1; dy <= 1; ++dy) found = found || s.PixelColor(x, y + dy) == motorway;
+    EXPECT_EQ(found, drawn);
+  }
 }
 
 TEST_F(MapDrawing, WorldMapLinesReplaceTheBorderFilesFromSize12) {
