@@ -34,8 +34,10 @@ void MapDrawingWorker::Start(const MapRequest& request, int widthPx, int heightP
                              quorla::geoatlas::WorldAtlas* atlas) {
   Stop();
   const unsigned generation = generation_;
-  thread_ = std::thread([this, request, widthPx, heightPx, atlas, generation] {
-    auto surface = std::make_shared<quorla::ui::QtDrawingSurface>(std::max(1, widthPx), std::max(1, heightPx));
+  // Made here: the first surface of a process sets up the fonts, which the thread could not be
+  // stopped in.
+  auto surface = std::make_shared<quorla::ui::QtDrawingSurface>(std::max(1, widthPx), std::max(1, heightPx));
+  thread_ = std::thread([this, request, surface, atlas, generation] {
     DrawingResult result;
     DrawHooks hooks;
     hooks.stop = &stop_;

@@ -272,6 +272,7 @@ void MapWindow::AskEntryBoxProperties() {
 }
 
 void MapWindow::Close(int result) {
+  hide();          // gone at once
   worker_.Stop();  // a drawing ends at its next column; nothing waits for the rest of it
   done(result);
 }

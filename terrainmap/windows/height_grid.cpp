@@ -16,6 +16,8 @@ bool ReadHeightGrid(const MapFrame& frame, int columns, int rows, HeightGrid& gr
   for (int i = 0; i < columns; ++i) {
     const double lon = b.west + (i + 0.5) * b.widthDeg / columns;
     for (int j = 0; j < rows; ++j) {
+      // A stop is looked at within long columns too, so that Close never waits for a column.
+      if (j % 128 == 127 && stop && stop->load(std::memory_order_relaxed)) return false;
       const double lat = b.south + (rows - 1 - j + 0.5) * b.heightDeg / rows;
       const float h = BulkAltitude(lon, lat);
       grid.heights[static_cast<size_t>(j) * columns + i] = h;

@@ -18,7 +18,7 @@ struct HeightGrid {
 };
 
 // After each column: the number of columns read so far. The reading stops early (and returns
-// false) when stop becomes true; it is looked at after each column.
+// false) when stop becomes true; it is looked at after each column and every 128 cells.
 using ColumnProgress = std::function<void(int columnsDone)>;
 bool ReadHeightGrid(const MapFrame& frame, int columns, int rows, HeightGrid& grid, const ColumnProgress& progress,
                     const std::atomic<bool>* stop);

@@ -25,7 +25,7 @@ void PlotHeightGrid(const DrawContext& c, const HeightGrid& grid) {
   const double cellW = c.surface.LogicalWidth() / grid.columns, cellH = c.surface.LogicalHeight() / grid.rows;
   const bool onePixelCells = grid.columns == c.surface.PixelWidth() && grid.rows == c.surface.PixelHeight();
   const int z = c.request.sizeIndex;
-  for (int j = 0; j < grid.rows; ++j) {
+  for (int j = 0; j < grid.rows && !c.Stopped(); ++j) {
     for (int i = 0; i < grid.columns; ++i) {
       const Rgb k = HeightColour(grid.At(i, j), grid.minimum, grid.maximum, z);
       const quorla::Rgb colour = MakeRgb(k.r, k.g, k.b);
@@ -50,7 +50,7 @@ void DrawTerritory(const DrawContext& c) {
   const int east = std::min(35, static_cast<int>(std::floor(b.east)));
   const int south = std::max(35, static_cast<int>(std::floor(b.south)));
   const int north = std::min(77, static_cast<int>(std::floor(b.north)));
-  for (int ilon = west; ilon <= east; ++ilon)
+  for (int ilon = west; ilon <= east && !c.Stopped(); ++ilon)
     for (int ilat = south; ilat <= north; ++ilat) {
       if (quorla::FindTileFile(c.request.terrainDir, ilon, ilat).empty()) continue;
       const LogicalPoint nw = c.At(ilon, ilat + 1), se = c.At(ilon + 1, ilat);

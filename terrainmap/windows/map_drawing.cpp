@@ -44,12 +44,14 @@ DrawReport DrawMap(quorla::DrawingSurface& surface, const MapRequest& request, c
     };
     if (!ReadHeightGrid(frame, columns, surface.PixelHeight(), grid, progress, hooks.stop)) return report;
     PlotHeightGrid(c, grid);
+    if (c.Stopped()) return report;
   }
   c.Status(map_texts::kMapDrawing);
   DrawGraticule(c);
   DrawFrame(c);
   if (z >= kFirstTerritorySize) {
     DrawTerritory(c);
+    if (c.Stopped()) return report;
     DrawGraticule(c);
     DrawFrame(c);
   }

@@ -26,7 +26,8 @@ struct DrawContext {
   std::vector<quorla::LogicalPoint> Logical(const Polyline& line) const;
 };
 
-// Background: the coloured height grid, one cell per pixel.
+// Background: the coloured height grid, one cell per pixel. Like the territory, it ends early
+// when the drawing is stopped.
 void PlotHeightGrid(const DrawContext& c, const HeightGrid& grid);
 // The whole-degree tiles with a terrain file, filled and outlined (sizes above 15).
 void DrawTerritory(const DrawContext& c);
