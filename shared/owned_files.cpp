@@ -25,9 +25,10 @@ int CreateOwnedFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return -1;
   // Between the creation and the lock another process may take the new file for a stale one and
-  // remove it; then the name is given up.
+  // remove it; then the name is given up as one in use (EEXIST), and the caller tries another.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !StillAt(fd, path)) {
     ::close(fd);
+    errno = EEXIST;
     return -1;
   }
   return fd;

@@ -7,7 +7,8 @@
 namespace quorla {
 
 // Creates path with O_CREAT | O_EXCL | O_NOFOLLOW, mode 0600, read-write, and holds an exclusive
-// advisory lock on it. -1 when the name exists or the file cannot be made.
+// advisory lock on it. -1 when the name exists or was taken meanwhile (errno EEXIST: try another),
+// or the file cannot be made.
 int CreateOwnedFile(const std::string& path);
 
 // Removes path when it is a regular file or a link that no live process holds locked. True when

@@ -42,7 +42,8 @@ std::string Saved(Language l, const BiText& what, std::string_view path) {
 }
 
 std::string WritingDateQuestion(Language l, std::string_view written, std::string_view today) {
-  const std::string w(written), t(today);
+  // A blank writing date shows as the list shows a blank date, not as nothing.
+  const std::string w = written.empty() ? "00-00-0000" : std::string(written), t(today);
   return English(l) ? "Writing date of file header: " + w + ", Today date: " + t +
                           "  \r\n\r\nDo you want to replace Writing date by Today date  ?"
                     : "Datum zápisu v hlavičce souboru: " + w + ", dnešní datum: " + t +

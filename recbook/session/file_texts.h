@@ -44,7 +44,7 @@ std::string SaveFailed(quorla::Language l);
 std::string SaveAsFailed(quorla::Language l);
 // What was saved: the first line, two breaks, the path and two blanks.
 std::string Saved(quorla::Language l, const BiText& what, std::string_view path);
-// Dates as DD-MM-YYYY.
+// Dates as DD-MM-YYYY; a blank writing date (empty) as 00-00-0000.
 std::string WritingDateQuestion(quorla::Language l, std::string_view written, std::string_view today);
 std::string OverwriteQuestion(quorla::Language l, std::string_view path);
 // Save file over an edited file that another program changed since it was loaded (Yes/No).

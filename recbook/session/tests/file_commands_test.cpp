@@ -12,9 +12,11 @@
 #include <string>
 
 #include "atomic_file.h"
+#include "records/record_text.h"
 #include "io_faults.h"
 #include "session/edited_file_writer.h"
 #include "session/file_commands.h"
+#include "session/file_texts.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
 #include "records/exchange_loader.h"
@@ -293,7 +295,7 @@ TEST_F(FileCommandsTest, ANewFileNeverTouchesTheChosenPathBeforeTheFirstSave) {
   EXPECT_FALSE(commands_.fixedDrive());
   EXPECT_EQ(commands_.recordCount(), 0u);
 
-  host_.ExpectMessage("Writing date of file header: , Today date: 07-12-2026  \r\n\r\n"
+  host_.ExpectMessage("Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
                       "Do you want to replace Writing date by Today date  ?",
                       kCaption + " Date replacement + Save edited file", Buttons::YesNoCancel, Icon::Question,
                       Answer::Yes)
@@ -351,7 +353,7 @@ TEST_F(FileCommandsTest, ANewEmptyFileSavedOpensAgain) {
   host_.ExpectSaveFileName(path, kCaption + " Create new Exchange data file");
   ASSERT_EQ(commands_.NewFileCommand(), 0);
   view_.listed.clear();
-  host_.ExpectMessage("Writing date of file header: , Today date: 07-12-2026  \r\n\r\n"
+  host_.ExpectMessage("Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
                       "Do you want to replace Writing date by Today date  ?",
                       kCaption + " Date replacement + Save edited file", Buttons::YesNoCancel, Icon::Question,
                       Answer::Yes)
@@ -537,3 +539,17 @@ TEST_F(FileCommandsTest, ASaveThroughAnOpenTemporaryFolderIsRefusedAndSaysWhy) {
   EXPECT_TRUE(std::filesystem::is_empty(folder)) << "nothing was written into it";
   ::unsetenv("TMPDIR");
 }
+
+namespace recbook {
+namespace {
+
+// A blank writing date shows as a blank date is shown elsewhere, in both languages.
+TEST(FileTexts, WritingDateQuestionShowsABlankDate) {
+  EXPECT_EQ(file_texts::WritingDateQuestion(quorla::Language::English, DateToDisplay("        "), "07-12-2026"),
+            "Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
+            "Do you want to replace Writing date by Today date  ?");
+  EXPECT_NE(file_texts::WritingDateQuestion(quorla::Language::Czech, "", "07-12-2026").find(": 00-00-0000, "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace recbook
