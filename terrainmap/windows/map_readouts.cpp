@@ -8,22 +8,17 @@
 #include "geometry/sphere.h"
 #include "terrain_tile.h"
 #include "windows/map_window_texts.h"
+#include "windows/number_text.h"
 
 namespace terrainmap {
 namespace {
-
-std::string Printf(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 constexpr double kRingKm = 8;
 
 }  // namespace
 
 std::string PositionText(double lon, double lat, bool decimal) {
-  if (decimal) return " " + Printf("%.5f", lon) + ", " + Printf("%.5f", lat);
+  if (decimal) return " " + NumberText("%.5f", lon) + ", " + NumberText("%.5f", lat);
   const std::string compact = quorla::FormatGeoText(lon, lat, false);
   const size_t comma = compact.find(',');
   if (comma == std::string::npos) return {};
@@ -46,13 +41,13 @@ std::string CountryText(const CountryAt& country, double lon, double lat, int si
 std::string HeightText(float height, quorla::Language language) {
   if (height == quorla::kNoHeight) return {};
   const bool whole = std::round(height) == height;
-  return std::string(map_texts::kAltitude(language)) + Printf(whole ? "%.0f" : "%.1f", height) + " m";
+  return std::string(map_texts::kAltitude(language)) + NumberText(whole ? "%.0f" : "%.1f", height) + " m";
 }
 
 std::string DistanceText(double lon1, double lat1, double lon2, double lat2) {
   const DistanceAzimuth d = SphereDistanceAzimuth(lon1, lat1, lon2, lat2);
-  const std::string distance = d.km < 10 ? Printf(" %.0f", std::round(d.km * 1000)) + " m" : Printf(" %.1f", d.km) + " km";
-  return " D =" + distance + ",  Az =" + Printf("%.1f", d.azimuth) + "°";
+  const std::string distance = d.km < 10 ? NumberText(" %.0f", std::round(d.km * 1000)) + " m" : NumberText(" %.1f", d.km) + " km";
+  return " D =" + distance + ",  Az =" + NumberText("%.1f", d.azimuth) + "°";
 }
 
 }  // namespace terrainmap
