@@ -96,10 +96,14 @@ int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const
   const std::string usage = "usage: vatool " + std::string(group) + ' ' + Synopsis(row) + '\n';
   CLI::App app(std::string(row.summary), command);
   std::map<std::string, std::string> given;
+  std::map<std::string, std::vector<std::string>> givenWords;
   for (const OptionSpec& o : row.options) {
     const std::string name(o.name), help(o.help);
+    const auto words = static_cast<int>(std::count(o.value.begin(), o.value.end(), ' ')) + 1;
     if (o.value.empty()) {
       app.add_flag(name, help)->disable_flag_override();  // "--json=x" is refused, not read as a count
+    } else if (words > 1) {
+      app.add_option(name, givenWords[name], help)->type_name(std::string(o.value))->required(o.required)->expected(words);
     } else {
       app.add_option(name, given[name], help)
           ->type_name(std::string(o.value))
@@ -128,7 +132,9 @@ int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const
   std::map<std::string, std::string> values;
   for (const OptionSpec& o : row.options) {
     const std::string name(o.name);
-    if (app.count(name) > 0) values[name] = o.value.empty() ? std::string() : given[name];
+    if (app.count(name) == 0) continue;
+    values[name] = o.value.empty() ? std::string() : given[name];
+    for (const std::string& word : givenWords[name]) values[name] += (values[name].empty() ? "" : " ") + word;
   }
   return row.run(Arguments(command, std::move(values), std::move(operands), in, usage), out, err);
 }

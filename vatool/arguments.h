@@ -12,7 +12,8 @@
 
 namespace vatool {
 
-// One option: "--order N", "-o OUT", or the flag "--json" (no value name).
+// One option: "--order N", "-o OUT", or the flag "--json" (no value name). A value name of several
+// words ("LON LAT") takes that many values, handed on joined by blanks.
 struct OptionSpec {
   std::string_view name;
   std::string_view value;  // the value's name in the usage line; empty for a flag

@@ -6,10 +6,18 @@
 
 namespace terrainmap::exports {
 
-BlockTexts CopyBlockTexts(const TransfSourParams& params) {
+namespace {
+
+template <typename Block>
+BlockTexts CopyTexts(const Block& params) {
   return {FieldText(params.caption), quorla::LanguageFromByte(params.language),
           quorla::ui::OwnerWindow(params.parent)};
 }
+
+}  // namespace
+
+BlockTexts CopyBlockTexts(const TransfSourParams& params) { return CopyTexts(params); }
+BlockTexts CopyBlockTexts(const MapViewerParams& params) { return CopyTexts(params); }
 
 std::string FieldText(const char (&field)[255]) { return std::string(field, ::strnlen(field, sizeof field - 1)); }
 

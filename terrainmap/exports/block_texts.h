@@ -16,6 +16,7 @@ struct BlockTexts {
 };
 
 BlockTexts CopyBlockTexts(const TransfSourParams& params);
+BlockTexts CopyBlockTexts(const MapViewerParams& params);
 // Up to the field's terminator (254 characters at most).
 std::string FieldText(const char (&field)[255]);
 // text cut to 254 characters, zero-terminated.

@@ -69,6 +69,34 @@ TEST(RunCommandRow, OptionsOperandsAndRefusals) {
   }
 }
 
+// A value name of two words takes two values, negative ones too, joined by a blank.
+TEST(RunCommandRow, OptionOfTwoValues) {
+  std::string at;
+  static std::string* seen;
+  seen = &at;
+  const CommandRow row = {"render", "", 0, 0, "a map", {{"--at", "LON LAT", "a position"}},
+                          [](const Arguments& a, std::ostream&, std::ostream&) {
+                            *seen = a.Value("--at").value_or("none");
+                            return kExitOk;
+                          }};
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string at;
+  } cases[] = {{{"--at", "15", "-0.5"}, kExitOk, "15 -0.5"},
+               {{}, kExitOk, "none"},
+               {{"--at", "15"}, kExitBadInput, ""},
+               {{"--at", "15", "50", "1"}, kExitBadInput, ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.size());
+    at.clear();
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandRow(row, "map", c.args, in, out, err), c.code) << err.str();
+    EXPECT_EQ(at, c.at);
+  }
+}
+
 TEST(RunCommandRow, HelpComesFromTheRow) {
   std::istringstream in;
   std::ostringstream out, err;
