@@ -1,5 +1,7 @@
 #include "platform_paths.h"
 
+#include <dlfcn.h>
+#include <link.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -7,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 
@@ -52,6 +55,26 @@ bool BlockDeviceRemovable(dev_t dev) {
   return false;
 }
 
+// The folder of the program or library this code is linked into: the library's own file for a
+// shared library, /proc/self/exe for the program (whose link map entry has no name).
+std::string OwnModuleFolder() {
+  Dl_info info{};
+  link_map* map = nullptr;
+  if (::dladdr1(reinterpret_cast<void*>(&OwnModuleFolder), &info, reinterpret_cast<void**>(&map),
+                RTLD_DL_LINKMAP) == 0)
+    return {};
+  char path[PATH_MAX];
+  if (map && map->l_name && *map->l_name) {
+    if (!::realpath(map->l_name, path)) return {};
+  } else {
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return {};
+    path[n] = '\0';
+  }
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('/') + 1);
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -90,6 +113,12 @@ std::string PrivateTempDirectory() {
 
 std::string DataDirectory() {
   if (const char* v = std::getenv("QUORLA_DATA_DIR"); v && *v) return WithSlash(v);
+  // An installed copy (bin/ or lib/ beside share/) finds its data wherever the prefix was moved.
+  if (const std::string module = OwnModuleFolder(); !module.empty()) {
+    char installed[PATH_MAX];
+    if (::realpath((module + "../share/quorla").c_str(), installed) && DirectoryExists(installed))
+      return WithSlash(installed);
+  }
 #ifdef QUORLA_BUILD_DATA_DIR
   if (DirectoryExists(QUORLA_BUILD_DATA_DIR)) return WithSlash(QUORLA_BUILD_DATA_DIR);
 #endif

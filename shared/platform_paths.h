@@ -18,8 +18,9 @@ TempFolderStatus PrivateTempFolder(std::string& folder);  // folder is set in ev
 std::string PrivateTempDirectory();
 
 // The installed data folder that holds the fixed fallback folders ("topo", "border", the world
-// map database): $QUORLA_DATA_DIR, else the build tree's data folder when it exists, else
-// <prefix>/share/quorla.
+// map database): $QUORLA_DATA_DIR, else share/quorla beside the folder of the program or library
+// (an install into any prefix), else the build tree's data folder when it exists, else the
+// configured <prefix>/share/quorla.
 std::string DataDirectory();
 
 enum class DriveKind { Fixed, Removable, CdRom };

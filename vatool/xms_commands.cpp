@@ -76,16 +76,18 @@ int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
 int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto records = ParseInteger(a.Value("--records").value_or(""));
   const auto seed = ParseInteger(a.Value("--seed").value_or("1"));
+  const auto faults = ParseDouble(a.Value("--faults").value_or("0"));
   const auto target = a.Value("-o");
   // Past 999999 records the header's six-digit count says 999999; the records are counted from
   // the file's size.
   if (!records || *records < 0 || *records > 10000000 || !seed)
     return BadUsage(a, err, "--records takes 0 to 10000000, --seed a whole number");
+  if (!faults || !(*faults >= 0 && *faults <= 100)) return BadUsage(a, err, "--faults takes a share of 0 to 100 per cent");
   const std::time_t now = std::time(nullptr);
   std::tm tm{};
   ::localtime_r(&now, &tm);
   const quorla::LocalTime today{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
-  if (!quorla::WriteFileAtomically(*target, recbook::SampleFile(*records, static_cast<uint64_t>(*seed), today))) {
+  if (!quorla::WriteFileAtomically(*target, recbook::SampleFile(*records, static_cast<uint64_t>(*seed), today, *faults))) {
     ReportSaveFailure(*target, err);
     return kExitBadInput;
   }
@@ -101,6 +103,9 @@ const CommandRow kXms[] = {
     {"generate", "", 0, 0, "write a sample file of N station records",
      {{"--records", "N", "the number of station records, 0 to 10000000", true},
       {"--seed", "S", "the seed of the random records (1 unless given)"},
+      {"--faults", "PCT", "the share of records, in per cent, that carry one typical fault the check finds "
+                          "(missing radius, lower-case letters, bare bandwidth, incomplete antenna code, "
+                          "frequency out of band, class against radius, mobile antenna height); 0 unless given"},
       {"-o", "FILE", "the file to write", true}},
      Generate},
 };

@@ -38,6 +38,13 @@ std::string Decimal(double v, int decimals) {
   return buf;
 }
 
+uint64_t SplitMix(uint64_t& state) {
+  uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
 std::string Coordinate(int degrees, int minutes, int seconds, char hemisphere, int degreeDigits) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%0*d %c %02d %02d", degreeDigits, degrees, hemisphere, minutes, seconds);
@@ -46,11 +53,17 @@ std::string Coordinate(int degrees, int minutes, int seconds, char hemisphere, i
 
 }  // namespace
 
-uint64_t SampleGenerator::Draw() {
-  uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return z ^ (z >> 31);
+uint64_t SampleGenerator::Draw() { return SplitMix(state_); }
+
+// Two draws per record whatever the outcome, so record k's fault depends on the seed and k only.
+// The fault is the first of the table, from a drawn start, that the station can carry.
+void SampleGenerator::MaybeAddFault(StationKind kind, StationValues& v) {
+  const uint64_t share = SplitMix(faultState_) % 1000000;
+  const auto faults = SampleFaults();
+  const size_t start = SplitMix(faultState_) % faults.size();
+  if (static_cast<double>(share) >= faultPercent_ * 10000) return;
+  for (size_t i = 0; i < faults.size(); ++i)
+    if (ApplySampleFault(faults[(start + i) % faults.size()].fault, kind, v)) return;
 }
 
 int SampleGenerator::Uniform(int lo, int hi) {
@@ -119,10 +132,11 @@ StationRecord SampleGenerator::Next() {
   }
   if (role < 8) v.power = Decimal(Uniform(-100, 200) / 10.0, 1);
   if (role < 6 || role >= 8) v.gain = Decimal(Uniform(0, 150) / 10.0, 1);
+  MaybeAddFault(kind < 50 ? StationKind::Fixed : kind < 90 ? StationKind::Mobile : StationKind::WholeCountry, v);
   return BuildStationRecord(v);
 }
 
-std::string SampleFile(long long records, uint64_t seed, const quorla::LocalTime& today) {
+std::string SampleFile(long long records, uint64_t seed, const quorla::LocalTime& today, double faultPercent) {
   HeaderValues h;
   h.fileNumber = "1";
   h.description = "Sample register of land mobile and fixed stations";
@@ -134,7 +148,7 @@ std::string SampleFile(long long records, uint64_t seed, const quorla::LocalTime
   h.writingDate = DateToDisplay(DateItem(today));
   std::string out = FixWidth(BuildHeaderText(h), kRecordSize);
   out.reserve(kRecordSize * static_cast<size_t>(records + 1));
-  SampleGenerator g(seed);
+  SampleGenerator g(seed, faultPercent);
   for (long long k = 0; k < records; ++k) out.append(g.Next().text());
   return out;
 }

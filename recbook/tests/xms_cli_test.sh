@@ -35,4 +35,12 @@ rc=0; "$vatool" xms convert --to true "$dir/bad.xms" -o "$dir/never.xms" 2>"$dir
 sed -i '1s/000050/000001/' "$dir/tabs.txt"
 rc=0; "$vatool" xms convert --to true "$dir/tabs.txt" -o "$dir/never.xms" 2>/dev/null || rc=$?
 [ $rc = 2 ] && [ ! -e "$dir/never.xms" ] || fail "tab-filled record accepted"
+# A register with faults: the check finds them (exit 1, its summary counts about 3 %); a share
+# outside 0..100 is bad usage.
+"$vatool" xms generate --records 2000 --seed 1 --faults 3 -o "$dir/M_FAULTS.xms"
+rc=0; "$vatool" xms check "$dir/M_FAULTS.xms" >/dev/null 2>"$dir/err" || rc=$?
+faulty="$(sed -n 's/^2000 records, \([0-9]*\) with errors$/\1/p' "$dir/err")"
+[ $rc = 1 ] && [ -n "$faulty" ] && [ "$faulty" -ge 30 ] && [ "$faulty" -le 90 ] || fail "faults found: $(cat "$dir/err")"
+rc=0; "$vatool" xms generate --records 5 --faults 101 -o "$dir/never.xms" 2>/dev/null || rc=$?
+[ $rc = 2 ] && [ ! -e "$dir/never.xms" ] || fail "--faults 101 accepted"
 echo "xms cli: all passed"
