@@ -9,6 +9,9 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   qt6-base-dev fonts-liberation2
   proj-bin
+  python3          # the pattern reference and the command-line tests
+  binutils         # readelf in the install test
+  ca-certificates  # npm's registry over https
 )
 
 missing=()
