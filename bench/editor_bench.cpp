@@ -6,33 +6,17 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <string>
 
-#include "atomic_file.h"
+#include "editor_baselines.h"
 #include "editor/editor_presenter.h"
-#include "platform_paths.h"
-#include "records/sample_generator.h"
 
 namespace {
 
 using namespace recbook;
 
-const std::string& Million() {
-  static const std::string path = [] {
-    const std::string p = quorla::PrivateTempDirectory() + "editor_bench_1M.xms";
-    std::string bytes = SampleFile(1000000, 1, {2026, 12, 7, 0, 0, 0});
-    // The header's six-digit count cannot say 1000000; blanks are accepted there and the check
-    // counts the records from the file's size.
-    bytes.replace(186, 6, "      ");
-    quorla::WriteFileAtomically(p, bytes);
-    return p;
-  }();
-  return path;
-}
 
 // Resident memory of this process in bytes.
 double ResidentBytes() {
@@ -52,7 +36,7 @@ class OpenHost : public quorla::Host {
   // The file once per Open; a refused file ends the command instead of asking again.
   std::string OpenFileName(const quorla::FileDialogRequest&) override {
     if (!message.empty()) return {};
-    return Million();
+    return bench::MillionRecordFile();
   }
   std::string message;
   std::string SaveFileName(const quorla::FileDialogRequest&) override { return {}; }
@@ -87,6 +71,7 @@ class NullView : public EditorView {
   void ShowExportProgress(const std::string&, uint64_t, uint64_t) override {}
   void ListReset() override {}
   void ListRowsChanged(size_t, size_t) override {}
+  void FocusList() override {}
   // The sort itself runs inside the reorder, as the window's model runs it.
   void ReorderList(const LineReorder& reorder) override {
     size_t caret = 0;
@@ -107,10 +92,7 @@ class NullView : public EditorView {
   long steps = 0;
 };
 
-void BM_CpBaseline(benchmark::State& state) {
-  const std::string command = "cp '" + Million() + "' '" + quorla::PrivateTempDirectory() + "editor_bench_cp.xms'";
-  for (auto _ : state) benchmark::DoNotOptimize(std::system(command.c_str()));
-}
+void BM_CpBaseline(benchmark::State& state) { bench::CpMillionRecordFile(state); }
 BENCHMARK(BM_CpBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OpenInPresenter(benchmark::State& state) {
@@ -133,18 +115,7 @@ void BM_OpenInPresenter(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenInPresenter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_StdSortMillion(benchmark::State& state) {
-  std::mt19937_64 random(5);
-  std::vector<uint64_t> values(1000000);
-  for (auto& v : values) v = random();
-  for (auto _ : state) {
-    state.PauseTiming();
-    std::vector<uint64_t> copy = values;
-    state.ResumeTiming();
-    std::sort(copy.begin(), copy.end());
-    benchmark::DoNotOptimize(copy.data());
-  }
-}
+void BM_StdSortMillion(benchmark::State& state) { bench::StdSortMillionIntegers(state); }
 BENCHMARK(BM_StdSortMillion)->Unit(benchmark::kMillisecond);
 
 // Each order sorted from file order, as a user's first Sort command after opening does.

@@ -6,12 +6,17 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <random>
 #include <utility>
 #include <vector>
 
+#include "file_io.h"
+#include "owned_files.h"
+
 namespace quorla {
 namespace {
+
+constexpr const char* kStagingPrefix = ".quorla-save-";
 
 std::string DirectoryOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -19,51 +24,68 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Creates the file beside target that receives the new content; -1 on failure.
+// Creates and locks a fresh staging file beside target; -1 on failure.
 int OpenStaging(const std::string& target, std::string& stagingPath) {
-  stagingPath = DirectoryOf(target) + "/.quorla-save-XXXXXX";
-  std::vector<char> name(stagingPath.begin(), stagingPath.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return -1;
-  stagingPath = name.data();
-  struct stat st {};
-  // Keep the permissions of the file we replace; new files get the usual 0644 less the umask.
-  if (::stat(target.c_str(), &st) == 0) {
-    ::fchmod(fd, st.st_mode & 07777);
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+  const std::string dir = DirectoryOf(target);
+  ReclaimStaleFiles(dir, kStagingPrefix);
+  static thread_local std::mt19937_64 random{std::random_device{}() ^ static_cast<uint64_t>(::getpid())};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%012llx", kStagingPrefix,
+                  static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+    stagingPath = dir + "/" + name;
+    const int fd = CreateOwnedFile(stagingPath);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) return -1;
   }
-  return fd;
+  return -1;
 }
 
 }  // namespace
 
-bool WriteAll(int fd, const char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n <= 0) {
-      if (n < 0 && errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<size_t>(n);
+std::string FollowLinks(const std::string& path) {
+  std::string p = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    std::vector<char> target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1);
+    const ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+    if (n <= 0 || static_cast<size_t>(n) >= target.size()) return p;
+    const std::string next(target.data(), static_cast<size_t>(n));
+    p = next[0] == '/' ? next : DirectoryOf(p) + "/" + next;
   }
-  return true;
+  return p;
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string target, Durability durability)
     : target_(std::move(target)), durability_(durability) {
+  if (target_ == "-") {
+    std::fflush(stdout);
+    fd_ = ::dup(STDOUT_FILENO);
+    direct_ = true;
+    return;
+  }
+  target_ = FollowLinks(target_);
+  struct stat st {};
+  if (::stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (!S_ISDIR(st.st_mode)) fd_ = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    direct_ = true;
+    return;
+  }
   fd_ = OpenStaging(target_, staging_);
+  if (fd_ >= 0) lock_ = ::dup(fd_);
+  if (fd_ >= 0 && lock_ < 0) Discard();
 }
 
-AtomicFileWriter::~AtomicFileWriter() {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    ::unlink(staging_.c_str());
-  }
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+void AtomicFileWriter::Discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!staging_.empty()) ::unlink(staging_.c_str());
+  staging_.clear();
+  if (lock_ >= 0) ::close(lock_);
+  lock_ = -1;
 }
 
 bool AtomicFileWriter::Write(std::string_view bytes) {
@@ -72,7 +94,7 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
   // Start the disk writes of every full 8 MiB as it is written, so that the flush at the end
   // waits for little more than the last piece.
   constexpr unsigned long long kPiece = 8ull << 20;
-  if (ok_ && durability_ == Durability::Flushed && written_ - flushedTo_ >= kPiece) {
+  if (ok_ && !direct_ && durability_ == Durability::Flushed && written_ - flushedTo_ >= kPiece) {
     ::sync_file_range(fd_, static_cast<off_t>(flushedTo_), static_cast<off_t>(written_ - flushedTo_),
                       SYNC_FILE_RANGE_WRITE);
     flushedTo_ = written_;
@@ -80,16 +102,39 @@ bool AtomicFileWriter::Write(std::string_view bytes) {
   return ok_;
 }
 
+bool AtomicFileWriter::WriteFrom(int in) {
+  ok_ = ok() && CopyAll(in, fd_) >= 0;
+  return ok_;
+}
+
 bool AtomicFileWriter::Commit() {
   if (fd_ < 0) return false;
-  bool done = ok_ && (durability_ == Durability::Renamed || ::fsync(fd_) == 0);
-  done = (::close(fd_) == 0) && done;
+  if (direct_) {
+    const bool done = CloseFile(fd_) && ok_;
+    fd_ = -1;
+    return done;
+  }
+  struct stat st {};
+  mode_t mode;
+  // Keep the permissions of the file we replace; new files get the usual 0666 less the umask.
+  if (::stat(target_.c_str(), &st) == 0) {
+    mode = st.st_mode & 07777;
+  } else {
+    mode = ::umask(0);
+    ::umask(mode);
+    mode = 0666 & ~mode;
+  }
+  bool done = ok_ && ::fchmod(fd_, mode) == 0 && (durability_ == Durability::Renamed || SyncFile(fd_));
+  done = CloseFile(fd_) && done;
   fd_ = -1;
-  done = done && ::rename(staging_.c_str(), target_.c_str()) == 0;
+  // The lock descriptor keeps the staging file marked live until it has its final name.
+  done = done && RenameFile(staging_, target_);
   if (!done) {
-    ::unlink(staging_.c_str());
+    Discard();
     return false;
   }
+  staging_.clear();
+  Discard();
   const int dir = durability_ == Durability::Flushed ? ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY) : -1;
   if (dir >= 0) {
     ::fsync(dir);
@@ -103,44 +148,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return out.Write(bytes) && out.Commit();
 }
 
-bool ReplaceFileAtomically(const std::string& source, const std::string& target) {
-  const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) return false;
+bool ReplaceFileAtomically(int in, const std::string& target) {
   AtomicFileWriter out(target);
-  std::vector<char> buffer(1 << 20);
-  bool ok = out.ok();
-  while (ok) {
-    const ssize_t n = ::read(in, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      ok = n == 0;
-      break;
-    }
-    ok = out.Write(std::string_view(buffer.data(), static_cast<size_t>(n)));
-  }
-  ::close(in);
-  return ok && out.Commit();
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
-  std::vector<char> buffer(1 << 20);
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    bytes.append(buffer.data(), static_cast<size_t>(n));
-  }
-  ::close(fd);
-  return true;
+  return out.WriteFrom(in) && out.Commit();
 }
 
 }  // namespace quorla

@@ -9,6 +9,8 @@
 #include <istream>
 #include <utility>
 
+#include "file_io.h"
+
 namespace quorla {
 
 BiText InputStatusText(InputStatus status) {
@@ -84,14 +86,13 @@ InputStatus ReadInputFile(const std::string& path, size_t maxBytes, std::string&
       if (done > maxBytes) break;
       bytes.resize(std::min(maxBytes + 1, 2 * bytes.size() + 1));
     }
-    const ssize_t n = ::read(file.fd(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
+    const long long n = ReadUpTo(file.fd(), bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       bytes.clear();
       return InputStatus::ReadFailed;
     }
-    if (n == 0) break;
     done += static_cast<size_t>(n);
+    if (done < bytes.size()) break;  // the end of the file
   }
   if (done > maxBytes) {
     bytes.clear();

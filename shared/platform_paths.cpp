@@ -95,15 +95,20 @@ std::string ConfigDirectory() {
   return dir;
 }
 
-std::string PrivateTempDirectory() {
-  const std::string dir = WithSlash(EnvOr("TMPDIR", "/tmp")) + "quorla-" + std::to_string(::getuid()) + "/";
-  if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return {};
+TempFolderStatus PrivateTempFolder(std::string& folder) {
+  folder = WithSlash(EnvOr("TMPDIR", "/tmp")) + "quorla-" + std::to_string(::getuid()) + "/";
+  const std::string dir = folder.substr(0, folder.size() - 1);
+  if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) return TempFolderStatus::CannotCreate;
   struct stat st {};
   // lstat: a link planted by someone else is refused like a foreign folder.
-  if (::lstat(dir.substr(0, dir.size() - 1).c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-    return {};
-  if ((st.st_mode & 077) != 0 && ::chmod(dir.c_str(), 0700) != 0) return {};
-  return dir;
+  if (::lstat(dir.c_str(), &st) != 0) return TempFolderStatus::CannotCreate;
+  if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0) return TempFolderStatus::NotPrivate;
+  return TempFolderStatus::Ok;
+}
+
+std::string PrivateTempDirectory() {
+  std::string folder;
+  return PrivateTempFolder(folder) == TempFolderStatus::Ok ? folder : std::string();
 }
 
 std::string DataDirectory() {

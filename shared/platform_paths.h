@@ -8,8 +8,13 @@ namespace quorla {
 // $XDG_CONFIG_HOME/Quorla, else ~/.config/Quorla. Created when missing.
 std::string ConfigDirectory();
 
-// The private temporary folder $TMPDIR/quorla-<uid>/ (default /tmp), mode 0700. Empty text when it
-// cannot be made or belongs to another user: temporary files are then refused, never put elsewhere.
+// The private temporary folder $TMPDIR/quorla-<uid>/ (default /tmp), mode 0700. A folder of that
+// name that is not already private (a link, another owner, or open to others) is refused, never
+// repaired: whatever others could put in it is not trusted. Temporary files are then refused,
+// never put elsewhere.
+enum class TempFolderStatus { Ok, NotPrivate, CannotCreate };
+TempFolderStatus PrivateTempFolder(std::string& folder);  // folder is set in every case
+// The folder when it is usable, else empty text.
 std::string PrivateTempDirectory();
 
 // The installed data folder that holds the fixed fallback folders ("topo", "border", the world

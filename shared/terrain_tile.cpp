@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 
+#include "file_io.h"
 #include "name_pattern.h"
 
 namespace quorla {
@@ -63,13 +64,8 @@ bool TileFile::ReadRecord(int ilat, int k, int16_t* out) {
   const long length = RecordLength(ilat);
   if (!file_.IsOpen() || k < 1 || k > 144) return false;
   unsigned char bytes[2 * kMaxBlockValues];
-  const off_t at = static_cast<off_t>(k - 1) * length;
-  long done = 0;
-  while (done < length) {
-    const ssize_t got = ::pread(file_.fd(), bytes + done, length - done, at + done);
-    if (got <= 0) return false;
-    done += got;
-  }
+  if (!ReadAt(file_.fd(), bytes, static_cast<size_t>(length), static_cast<uint64_t>(k - 1) * static_cast<uint64_t>(length)))
+    return false;
   for (long i = 0; i < length / 2; ++i)
     out[i] = static_cast<int16_t>(static_cast<uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8)));
   return true;

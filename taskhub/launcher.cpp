@@ -1,5 +1,6 @@
 #include "launcher.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "launcher_settings.h"
@@ -7,35 +8,27 @@
 namespace taskhub {
 namespace {
 
-// The caption field: at most 254 characters, the rest of the 255 bytes zero.
-void PutCaption(char (&field)[255], const std::string& caption) {
-  std::memcpy(field, caption.data(), std::min(caption.size(), sizeof field - 1));
+// Every block has the language byte and the 255-byte caption field (at most 254 characters, the
+// rest zero) under the same names; everything else stays zero.
+template <class Block>
+Block ZeroedBlock(int language, const std::string& caption) {
+  Block b;
+  std::memset(&b, 0, sizeof b);
+  b.language = static_cast<uint8_t>(language);
+  std::memcpy(b.caption, caption.data(), std::min(caption.size(), sizeof b.caption - 1));
+  return b;
 }
 
 }  // namespace
 
 TransfSourParams MapViewerBlock(int language, const std::string& caption) {
-  TransfSourParams b;
-  std::memset(&b, 0, sizeof b);
-  b.language = static_cast<uint8_t>(language);
-  PutCaption(b.caption, caption);
-  return b;
+  return ZeroedBlock<TransfSourParams>(language, caption);
 }
-
 EditorParams EditorBlock(int language, const std::string& caption) {
-  EditorParams b;
-  std::memset(&b, 0, sizeof b);
-  b.language = static_cast<uint8_t>(language);
-  PutCaption(b.caption, caption);
-  return b;
+  return ZeroedBlock<EditorParams>(language, caption);
 }
-
 AntennaEditParams AntennaEditorBlock(int language, const std::string& caption) {
-  AntennaEditParams b;
-  std::memset(&b, 0, sizeof b);
-  b.language = static_cast<uint8_t>(language);
-  PutCaption(b.caption, caption);
-  return b;
+  return ZeroedBlock<AntennaEditParams>(language, caption);
 }
 
 int RunLauncher(TaskWindows& windows, EntryPoints& entries, quorla::SettingsStore& settings) {

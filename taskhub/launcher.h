@@ -3,8 +3,8 @@
 // settings written back when the user cancels and they changed.
 #include <string>
 
-#include "editor_params.h"
 #include "antenna_edit_params.h"
+#include "editor_params.h"
 #include "map_params.h"
 #include "settings_store.h"
 

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  qt6-base-dev fonts-liberation2
+  qt6-base-dev qt6-translations-l10n fonts-liberation2
   proj-bin
   python3          # the pattern reference and the command-line tests
   binutils         # readelf in the install test

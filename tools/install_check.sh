@@ -15,7 +15,7 @@ prefix="$scratch/moved"
 
 for f in bin/vatool lib/librecbook.so lib/libradpattern.so lib/libterrainmap.so lib/libgeoatlas.so \
          share/quorla/GEOIDX1.BIN share/quorla/GEOPNT1.BIN share/quorla/GEOCCD3.BIN \
-         share/quorla/demo/M_DEMO.xms; do
+         share/quorla/demo/M_DEMO.xms share/man/man1/vatool.1; do
   [ -e "$prefix/$f" ] || fail "missing $f"
 done
 [ -d "$prefix/share/quorla/border" ] && [ -d "$prefix/share/quorla/demo/topo" ] || fail "missing data folders"

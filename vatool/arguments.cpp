@@ -34,10 +34,6 @@ std::string Wrapped(std::string_view text, size_t firstColumn, size_t indent) {
   return out + '\n';
 }
 
-std::string OptionText(const OptionSpec& o) {
-  return o.value.empty() ? std::string(o.name) : std::string(o.name) + ' ' + std::string(o.value);
-}
-
 // "-.5" would be taken for the short option "-." followed by "5": written "-0.5" it is a number,
 // as "-12.5" already is for the parser. Only whole numbers are rewritten, never a name.
 std::vector<std::string> WithLeadingZeros(std::span<const std::string> args) {
@@ -61,6 +57,10 @@ std::string CommandHelp(const CommandRow& row, const std::string& usage) {
 }
 
 }  // namespace
+
+std::string OptionText(const OptionSpec& o) {
+  return o.value.empty() ? std::string(o.name) : std::string(o.name) + ' ' + std::string(o.value);
+}
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
   const auto it = values_.find(name);

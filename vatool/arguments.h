@@ -55,6 +55,9 @@ struct CommandRow {
   int (*run)(const Arguments&, std::ostream& out, std::ostream& err);
 };
 
+// "--order N", or "--json" for a flag.
+std::string OptionText(const OptionSpec& o);
+
 // "check [--scope calc|all] [--json] FILE": the command with its options and operands.
 std::string Synopsis(const CommandRow& row);
 

@@ -12,20 +12,42 @@ std::vector<SubcommandGroup>& Table() {
   return table;
 }
 
-void PrintHelp(std::ostream& out) {
-  out << "usage: vatool GROUP COMMAND [ARGS...]\n\n"
-         "Batch tools for Exchange data files, antenna pattern codes, co-ordinates, terrain and the\n"
-         "world map. Data goes to standard output, diagnostics to standard error. Exit 0 success,\n"
-         "1 findings, 2 bad usage or unreadable input.\n\ngroups:\n";
-  std::map<std::string_view, std::string> summaries;  // pieces of one group joined, sorted by name
+constexpr std::string_view kOverview =
+    "Batch tools for Exchange data files, antenna pattern codes, co-ordinates, terrain and the\n"
+    "world map. Data goes to standard output, diagnostics to standard error. Exit 0 success,\n"
+    "1 findings, 2 bad usage or unreadable input.\n";
+
+// The groups by name, the summaries of the pieces of one group joined.
+std::map<std::string_view, std::string> GroupSummaries() {
+  std::map<std::string_view, std::string> summaries;
   for (const auto& g : Table()) {
     std::string& s = summaries[g.name];
     s += (s.empty() ? "" : "; ") + std::string(g.summary);
   }
-  for (const auto& [name, summary] : summaries) {
+  return summaries;
+}
+
+// Text for roff: backslashes and minus signs escaped, a line never starting with a control character.
+std::string Roff(std::string_view text) {
+  std::string out;
+  bool lineStart = true;
+  for (char c : text) {
+    if (lineStart && (c == '.' || c == '\'')) out += "\\&";
+    if (c == '\\') out += "\\e";
+    else if (c == '-') out += "\\-";
+    else out += c;
+    lineStart = c == '\n';
+  }
+  return out;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: vatool GROUP COMMAND [ARGS...]\n\n" << kOverview << "\ngroups:\n";
+  for (const auto& [name, summary] : GroupSummaries()) {
     out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << summary << '\n';
   }
-  out << "\n`vatool GROUP --help` describes the commands of a group, `vatool GROUP COMMAND --help` a command.\n";
+  out << "\n`vatool GROUP --help` describes the commands of a group, `vatool GROUP COMMAND --help` a command,\n"
+         "`vatool --man` prints the manual page.\n";
 }
 
 const CommandRow* FindCommand(std::string_view group, std::string_view name) {
@@ -54,6 +76,26 @@ std::string GroupHelp(std::string_view group) {
   return "usage: vatool " + std::string(group) + " COMMAND ...\n\n" + CommandList(rows) + notes;
 }
 
+std::string ManPage() {
+  std::string man = ".TH VATOOL 1 \"\" \"quorla\" \"User Commands\"\n.SH NAME\nvatool \\- " +
+                    Roff("batch tools for Exchange data files, antenna patterns, co-ordinates, terrain and the world map") +
+                    "\n.SH SYNOPSIS\n.B vatool\n.I GROUP COMMAND\n[\\fIARGS\\fR...]\n.SH DESCRIPTION\n" +
+                    Roff(kOverview) + ".SH COMMANDS\n";
+  for (const auto& [name, summary] : GroupSummaries()) {
+    man += ".SS " + Roff(name) + "\n" + Roff(summary) + "\n";
+    for (const auto& g : Table()) {
+      if (g.name != name) continue;
+      for (const CommandRow& c : g.commands) {
+        man += ".TP\n.B vatool " + Roff(name) + " " + Roff(Synopsis(c)) + "\n" + Roff(c.summary) + "\n";
+        for (const OptionSpec& o : c.options)
+          man += ".RS\n.TP\n.B " + Roff(OptionText(o)) + "\n" + Roff(o.help) + "\n.RE\n";
+      }
+      if (!g.notes.empty()) man += ".PP\n" + Roff(g.notes) + "\n";
+    }
+  }
+  return man;
+}
+
 int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     PrintHelp(err);
@@ -61,6 +103,10 @@ int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream&
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(out);
+    return kExitOk;
+  }
+  if (args[0] == "--man") {
+    out << ManPage();
     return kExitOk;
   }
   const std::string usage = GroupHelp(args[0]);

@@ -31,6 +31,10 @@ struct SubcommandGroupRegistration {
 // The help of a group: its usage line, every command of its pieces, their notes.
 std::string GroupHelp(std::string_view group);
 
+// The manual page vatool.1 (roff): the overview and every group's commands with their options, made
+// from the same rows as the parser and the help, so the page cannot drift from the behaviour.
+std::string ManPage();
+
 // Runs vatool with its whole argument list (without the program name).
 int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 

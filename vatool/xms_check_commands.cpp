@@ -4,42 +4,16 @@
 #include <ostream>
 
 #include "arguments.h"
-#include "atomic_file.h"
 #include "error_letters.h"
 #include "json_output.h"
 #include "latin1_text.h"
 #include "record_check.h"
-#include "records/exchange_file.h"
 #include "subcommand_table.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
 
-using recbook::FileKind;
-
-// The bytes of the file as a true Exchange data file (line endings of a CR+LF file removed).
-bool StationBytes(const std::string& path, std::string& bytes, std::ostream& err) {
-  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
-  if (c.kind == FileKind::Missing) {
-    err << "File  doesn't  exist  !!  \n";
-    return false;
-  }
-  const std::string notExchange = "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  \n";
-  if (c.kind == FileKind::NotExchange) {
-    err << notExchange;
-    return false;
-  }
-  if (!quorla::ReadWholeFile(path, bytes)) {
-    err << path << ": cannot be read\n";
-    return false;
-  }
-  if (c.kind == FileKind::CrLf) bytes = recbook::WithoutLineEndings(bytes);
-  if (bytes.size() < recbook::kRecordSize || bytes.size() % recbook::kRecordSize != 0) {
-    err << notExchange;
-    return false;
-  }
-  return true;
-}
 
 // The first line of the English message, trailing blanks removed.
 std::string FirstLine(recbook::Check check, const recbook::StationRecord& r) {
@@ -56,7 +30,7 @@ int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
   const std::string scope = a.Value("--scope").value_or("all");
   if (scope != "calc" && scope != "all") return BadUsage(a, err, "--scope takes calc or all");
   std::string bytes;
-  if (!StationBytes(a.Positional()[0], bytes, err)) return kExitBadInput;
+  if (!LoadForCommand(a.Positional()[0], bytes, err)) return kExitBadInput;
   const auto mode = scope == "calc" ? recbook::ErrorSearchMode::CalcErrors : recbook::ErrorSearchMode::AllErrors;
   const bool json = a.Has("--json");
   const size_t records = bytes.size() / recbook::kRecordSize - 1;

@@ -5,22 +5,18 @@
 
 #include "arguments.h"
 #include "atomic_file.h"
-#include "records/exchange_file.h"
 #include "records/file_conversion.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
 #include "records/sample_generator.h"
 #include "subcommand_table.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
 
 using recbook::FileKind;
 
-std::string MissingText() { return "File  doesn't  exist  !!  "; }
-std::string NotExchangeText(const std::string& path) {
-  return "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
-}
 
 std::string TrimRight(std::string_view s) {
   const auto last = s.find_last_not_of(' ');
@@ -29,30 +25,23 @@ std::string TrimRight(std::string_view s) {
 
 int Info(const Arguments& a, std::ostream& out, std::ostream& err) {
   const std::string& path = a.Positional()[0];
-  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
-  if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
-    out << "kind: " << (c.kind == FileKind::Missing ? "missing" : "none") << '\n';
+  recbook::ExchangeReader reader;
+  recbook::LoadStatus status = reader.Open(path);
+  if (status == recbook::LoadStatus::Ok) status = reader.Verify();
+  char head[recbook::kRecordSize];
+  // Only the header is kept; a CR+LF file is read through once to see that it opens.
+  if (status != recbook::LoadStatus::Ok || !reader.ReadHeader(head)) {
+    out << "kind: " << (status == recbook::LoadStatus::Missing ? "missing" : "none") << '\n';
+    ReportLoadFailure(status == recbook::LoadStatus::Ok ? recbook::LoadStatus::Unreadable : status, path, err);
     return kExitBadInput;
   }
-  std::string head;
-  {
-    // Only the header is read; the records are never touched.
-    FILE* f = std::fopen(path.c_str(), "rb");
-    char buf[recbook::kRecordSize];
-    const size_t n = f ? std::fread(buf, 1, sizeof buf, f) : 0;
-    if (f) std::fclose(f);
-    if (n != sizeof buf) {
-      err << path << ": cannot read the header\n";
-      return kExitBadInput;
-    }
-    head.assign(buf, sizeof buf);
-  }
+  const recbook::FileCheck& c = reader.check();
   out << "kind: " << (c.kind == FileKind::True ? "true" : "crlf") << '\n';
   out << "records: " << c.records << '\n';
   out << "pitch: " << c.pitch << '\n';
   for (const auto& item : recbook::kHeaderItems) {
     if (item.code == "filler") continue;
-    out << item.code << ": " << TrimRight(head.substr(item.offset(), item.width)) << '\n';
+    out << item.code << ": " << TrimRight(std::string_view(head, sizeof head).substr(item.offset(), item.width)) << '\n';
   }
   return kExitOk;
 }
@@ -62,25 +51,23 @@ int Convert(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto target = a.Value("-o");
   if (*to != "true" && *to != "crlf") return BadUsage(a, err, "--to takes true or crlf");
   const std::string& source = a.Positional()[0];
-  const recbook::FileCheck c = recbook::CheckExchangeFile(source);
-  if (c.kind == FileKind::Missing || c.kind == FileKind::NotExchange) {
-    err << (c.kind == FileKind::Missing ? MissingText() : NotExchangeText(source)) << '\n';
+  recbook::ExchangeReader reader;
+  recbook::LoadStatus read = reader.Open(source);
+  if (read != recbook::LoadStatus::Ok) {
+    ReportLoadFailure(read, source, err);
     return kExitBadInput;
   }
   // The source stays as it was, so the output can be made again: it is renamed into place
   // without waiting for the disk.
   const auto to_kind = *to == "crlf" ? FileKind::CrLf : FileKind::True;
-  switch (recbook::ConvertExchangeFile(source, c, to_kind, *target, quorla::AtomicFileWriter::Durability::Renamed)) {
+  switch (recbook::ConvertExchangeFile(reader, to_kind, *target, quorla::AtomicFileWriter::Durability::Renamed, read)) {
     case recbook::ConversionResult::Ok:
       return kExitOk;
-    case recbook::ConversionResult::NotExchange:
-      err << NotExchangeText(source) << '\n';
-      break;
     case recbook::ConversionResult::ReadFailed:
-      err << source << ": cannot be read\n";
+      ReportLoadFailure(read, source, err);
       break;
     case recbook::ConversionResult::WriteFailed:
-      err << "File wasn't save  !!\n" << *target << '\n';
+      ReportSaveFailure(*target, err);
       break;
   }
   return kExitBadInput;
@@ -101,7 +88,7 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
   ::localtime_r(&now, &tm);
   const quorla::LocalTime today{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
   if (!quorla::WriteFileAtomically(*target, recbook::SampleFile(*records, static_cast<uint64_t>(*seed), today, *faults))) {
-    err << "File wasn't save  !!\n" << *target << '\n';
+    ReportSaveFailure(*target, err);
     return kExitBadInput;
   }
   return kExitOk;

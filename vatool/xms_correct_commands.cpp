@@ -1,26 +1,20 @@
 // vatool xms correct: the automatic correction of every station record of a file, as the editor's
 // Corrections menu runs it, for batch jobs. A piece of the "xms" group.
-#include <unistd.h>
-
 #include <cctype>
 #include <filesystem>
 #include <ostream>
 #include <string>
 
 #include "arguments.h"
-#include "atomic_file.h"
 #include "correction/correction_pass.h"
 #include "json_output.h"
-#include "records/exchange_file.h"
-#include "records/temp_names.h"
-#include "records/working_copy.h"
 #include "subcommand_table.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
 
 using recbook::CorrectionOption;
-using recbook::FileKind;
 
 // "O1,O6": the options switched off; false for anything but O1 to O10.
 bool ParseOffList(const std::string& list, recbook::CorrectionOptions& options) {
@@ -37,39 +31,6 @@ bool ParseOffList(const std::string& list, recbook::CorrectionOptions& options) 
   return true;
 }
 
-// A true Exchange data file with the content of path: path itself, or for the CR+LF variant a
-// "#scopy" file without the line endings (removed by the caller). Empty with a message on failure.
-std::string TrueFile(const std::string& path, std::string& stripped, std::ostream& err) {
-  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
-  const std::string notExchange = "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
-  if (c.kind == FileKind::Missing) {
-    err << "File  doesn't  exist  !!  \n";
-    return {};
-  }
-  if (c.kind == FileKind::NotExchange) {
-    err << notExchange << '\n';
-    return {};
-  }
-  if (c.kind == FileKind::True) return path;
-  std::string bytes;
-  if (!quorla::ReadWholeFile(path, bytes)) {
-    err << path << ": cannot be read\n";
-    return {};
-  }
-  bytes = recbook::WithoutLineEndings(bytes);
-  if (bytes.size() % recbook::kRecordSize != 0 ||
-      static_cast<long long>(bytes.size() / recbook::kRecordSize) - 1 != c.records) {
-    err << notExchange << '\n';
-    return {};
-  }
-  stripped = recbook::ChooseTempName(recbook::TempKind::Stripped);
-  if (stripped.empty() || !quorla::WriteFileAtomically(stripped, bytes)) {
-    err << "the temporary folder cannot be written\n";
-    return {};
-  }
-  return stripped;
-}
-
 int Correct(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto target = a.Value("-o");
   recbook::CorrectionSettings settings;
@@ -83,20 +44,19 @@ int Correct(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     settings.dtmDirectory = *dtm;
   }
-  std::string stripped;
-  const std::string source = TrueFile(a.Positional()[0], stripped, err);
-  if (source.empty()) return kExitBadInput;
+  const std::string& source = a.Positional()[0];
+  recbook::ExchangeReader reader;
   recbook::WorkingCopy copy;
-  const bool opened = copy.MakeFrom(source);
-  if (!stripped.empty()) ::unlink(stripped.c_str());
-  if (!opened) {
-    err << a.Positional()[0] << ": cannot be copied to the temporary folder\n";
+  recbook::LoadStatus status = reader.Open(source);
+  if (status == recbook::LoadStatus::Ok) status = reader.ReadInto(copy);
+  if (status != recbook::LoadStatus::Ok) {
+    ReportLoadFailure(status, source, err);
     return kExitBadInput;
   }
   const recbook::CorrectionResult result = recbook::CorrectToFile(copy, *target, settings, {});
   copy.Remove();
   if (!result.ok) {
-    err << "File wasn't save  !!\n" << *target << '\n';
+    ReportSaveFailure(*target, err);
     return kExitBadInput;
   }
   if (a.Has("--json"))

@@ -15,11 +15,11 @@
 #include "records/exchange_file.h"
 #include "records/record_builder.h"
 #include "subcommand_table.h"
+#include "xms_loading.h"
 
 namespace vatool {
 namespace {
 
-using recbook::FileKind;
 using recbook::kRecordSize;
 
 quorla::LocalTime Today() {
@@ -27,30 +27,6 @@ quorla::LocalTime Today() {
   std::tm tm{};
   ::localtime_r(&now, &tm);
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
-}
-
-// The true bytes of an Exchange data file as the editor opens it (a CR+LF file without its line
-// endings); false with the editor's message.
-bool LoadFile(const std::string& path, std::string& bytes, std::ostream& err) {
-  const recbook::FileCheck c = recbook::CheckExchangeFile(path);
-  const std::string notExchange = "File  " + path + "  \nisn't  Exchange data file  (''true'' or with CR,LF) !!  ";
-  if (c.kind == FileKind::Missing) {
-    err << "File  doesn't  exist  !!  \n";
-    return false;
-  }
-  if (c.kind == FileKind::NotExchange || !quorla::ReadWholeFile(path, bytes)) {
-    err << notExchange << '\n';
-    return false;
-  }
-  if (c.kind == FileKind::CrLf) {
-    bytes = recbook::WithoutLineEndings(bytes);
-    if (bytes.size() < 222 || static_cast<long long>(bytes.size() / kRecordSize) - 1 != c.records) {
-      err << notExchange << '\n';
-      return false;
-    }
-  }
-  bytes.resize(bytes.size() / kRecordSize * kRecordSize);  // a trailing part shorter than a record
-  return true;
 }
 
 uint32_t Stations(const std::string& bytes) { return static_cast<uint32_t>(bytes.size() / kRecordSize - 1); }
@@ -81,7 +57,7 @@ int List(const Arguments& a, std::ostream& out, std::ostream& err) {
   const auto order = OrderOf(a, err);
   if (!order) return kExitBadInput;
   std::string bytes;
-  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  if (!LoadForCommand(a.Positional()[0], bytes, err)) return kExitBadInput;
   const recbook::RecordList list = ListOf(bytes, *order);
   std::string chunk;
   chunk.reserve(1 << 16);
@@ -104,15 +80,15 @@ int Sort(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto order = OrderOf(a, err);
   if (!order) return kExitBadInput;
   std::string bytes;
-  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  if (!LoadForCommand(a.Positional()[0], bytes, err)) return kExitBadInput;
   const recbook::RecordList list = ListOf(bytes, *order);
   std::string result = bytes.substr(0, kRecordSize);
-  result.replace(186, 6, recbook::HeaderCountItem(list.size()));
+  result.replace(recbook::kHeaderCountOffset, recbook::kHeaderCountWidth, recbook::HeaderCountItem(list.size()));
   result.reserve(bytes.size());
   for (size_t row = 0; row < list.size(); ++row)
     result.append(bytes, static_cast<size_t>(list.RecordNumber(row)) * kRecordSize, kRecordSize);
   if (!quorla::WriteFileAtomically(*target, result)) {
-    err << "File wasn't save  !!\n" << *target << '\n';
+    ReportSaveFailure(*target, err);
     return kExitBadInput;
   }
   return kExitOk;
@@ -161,7 +137,7 @@ int Select(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto filter = FilterOf(a, err);
   if (!filter) return kExitBadInput;
   std::string bytes;
-  if (!LoadFile(a.Positional()[0], bytes, err)) return kExitBadInput;
+  if (!LoadForCommand(a.Positional()[0], bytes, err)) return kExitBadInput;
   std::vector<recbook::StationRecord> chosen;
   for (uint32_t k = 1; k <= Stations(bytes); ++k) {
     const recbook::StationRecord r = RecordOf(bytes, k);
@@ -170,7 +146,7 @@ int Select(const Arguments& a, std::ostream&, std::ostream& err) {
   const auto header = recbook::RecordFromText<recbook::HeaderRecord>(bytes);
   const std::string head = recbook::HeaderRecordText(recbook::TaggedFileHeaderValues(header, chosen.size(), Today()));
   if (!recbook::WriteRecordsFile(*target, head, chosen)) {
-    err << "File wasn't save  !!\n" << *target << '\n';
+    ReportSaveFailure(*target, err);
     return kExitBadInput;
   }
   err << chosen.size() << " of " << Stations(bytes) << " records\n";
@@ -181,7 +157,14 @@ int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
   const auto from = a.Value("--records");
   const std::string& target = a.Positional()[0];
   std::string bytes;
-  if (!LoadFile(*from, bytes, err)) return kExitBadInput;
+  if (!LoadForCommand(*from, bytes, err)) return kExitBadInput;
+  // The target is locked from its check to its replacement: appends and removes of other jobs
+  // wait, so that none is lost.
+  recbook::MergeStaging staging;
+  if (!staging.LockTarget(target)) {
+    ReportLoadFailure(recbook::LoadStatus::Unreadable, target, err);
+    return kExitBadInput;
+  }
   const recbook::OtherFileStatus status = recbook::CheckOtherFile(target, *from);
   if (status != recbook::OtherFileStatus::Ok) {
     err << recbook::OtherFileMessage(status) << '\n';
@@ -190,7 +173,6 @@ int Merge(recbook::MergeMode mode, const Arguments& a, std::ostream& err) {
   std::vector<recbook::StationRecord> records(Stations(bytes));
   for (uint32_t k = 1; k <= records.size(); ++k) records[k - 1] = RecordOf(bytes, k);
   const auto targetRecords = static_cast<uint32_t>(recbook::CheckExchangeFile(target).records);
-  recbook::MergeStaging staging;
   if (!staging.Build(mode, target, recbook::FileOrder(targetRecords), records, Today()) || !staging.Commit()) {
     err << recbook::MergeSaveFailureText() << '\n';
     return kExitBadInput;

@@ -1,9 +1,7 @@
 #include "correction/correction_pass.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -41,18 +39,6 @@ class TerrainScope {
   TerrainLookup lookup_;
 };
 
-bool WriteAt(int fd, const char* data, size_t size, uint64_t offset) {
-  while (size > 0) {
-    const ssize_t n = ::pwrite(fd, data, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-    offset += static_cast<uint64_t>(n);
-  }
-  return true;
-}
-
 // Corrects station records 1 to n of source a block at a time and hands each block to
 // store(first record, bytes, whether any byte changed); stops when store fails.
 template <class Store>
@@ -89,32 +75,24 @@ CorrectionResult CorrectBlocks(const WorkingCopy& source, const CorrectionSettin
 CorrectionResult CorrectWorkingCopy(WorkingCopy& copy, const CorrectionSettings& settings,
                                     const CorrectionProgress& progress) {
   if (!copy.IsOpen()) return {};
-  const int fd = ::open(copy.path().c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return {};
   // Blocks go back to their place in the copy; a block in which nothing changed is not written.
-  CorrectionResult result = CorrectBlocks(copy, settings, progress,
-                                          [fd](uint64_t first, const std::vector<char>& block, bool changed) {
-                                            return !changed || WriteAt(fd, block.data(), block.size(),
-                                                                       first * kRecordSize);
-                                          });
-  result.ok = (::close(fd) == 0) && result.ok;
-  return result;
+  return CorrectBlocks(copy, settings, progress, [&copy](uint64_t first, const std::vector<char>& block, bool changed) {
+    return !changed || copy.WriteRecords(first, block.size() / kRecordSize, block.data());
+  });
 }
 
 CorrectionResult CorrectToFile(const WorkingCopy& source, const std::string& target,
                                const CorrectionSettings& settings, const CorrectionProgress& progress) {
   char header[kRecordSize];
-  const std::string staging = ChooseTempName(TempKind::Staging);
-  if (staging.empty() || !source.ReadRecord(0, header)) return {};
-  const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return {};
+  TempFile staging;
+  if (staging.Create(TempKind::Staging) != TempStatus::Ok || !source.ReadRecord(0, header)) return {};
+  const int fd = staging.fd();
   CorrectionResult result;
   if (quorla::WriteAll(fd, header, kRecordSize))
     result = CorrectBlocks(source, settings, progress, [fd](uint64_t, const std::vector<char>& block, bool) {
       return quorla::WriteAll(fd, block.data(), block.size());
     });
-  result.ok = (::close(fd) == 0) && result.ok && quorla::ReplaceFileAtomically(staging, target);
-  ::unlink(staging.c_str());
+  result.ok = result.ok && ::lseek(fd, 0, SEEK_SET) == 0 && quorla::ReplaceFileAtomically(fd, target);
   return result;
 }
 

@@ -8,6 +8,7 @@
 #include "session/path_parts.h"
 #include "session/progress_step.h"
 #include "editor/tagged_header_check.h"
+#include "listing/list_heading.h"
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
 #include "listing/tagged_file.h"
@@ -46,7 +47,7 @@ void EditorPresenter::Start() {
       if (item.id != 0) view_.SetItemEnabled(item.id, CommandAvailable(item.id));
   EnableSaveCommands(false, false, false);
   view_.SetFileField(Text(file_texts::kUnknownFile));
-  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+  view_.SetColumnHeading(ListHeading(list_.view(), start_.language));
   view_.SetSortCheck(list_.order());
   RefreshMenus();
   ShowListPage();
@@ -172,11 +173,11 @@ void EditorPresenter::Sort(int order) {
 void EditorPresenter::ShowOrderTexts() {
   view_.SetSortCheck(list_.order());
   SetStatus(4, Text(SortOrderOf(list_.order()).status));
-  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+  view_.SetColumnHeading(ListHeading(list_.view(), start_.language));
 }
 
 void EditorPresenter::Tag(int id) {
-  if (list_.empty()) return;
+  if (list_.empty() || search_.searching()) return;  // the mark column holds error letters then
   const std::vector<size_t> rows = view_.SelectedRows();
   switch (id) {
     case kTagSelected: TagRows(list_, rows); break;
@@ -220,8 +221,19 @@ void EditorPresenter::RunViewer(ViewerMode mode) {
 
 // --- selection and pages ----------------------------------------------------------------------------
 
+// During the error search the mark column holds the error letters: a press there only selects,
+// and a multiple selection is reduced to its caret line, so that the marks and their count stay
+// true.
 void EditorPresenter::OnSelectionChanged(bool tagColumnPress) {
-  if (tagColumnPress && !list_.empty()) return Tag(kToggleTags);
+  if (search_.searching()) {
+    const std::vector<size_t> rows = view_.SelectedRows();
+    if (rows.size() > 1) {
+      const size_t caret = view_.CaretRow();
+      SelectRow(std::find(rows.begin(), rows.end(), caret) != rows.end() ? caret : rows.back());
+    }
+  } else if (tagColumnPress && !list_.empty()) {
+    return Tag(kToggleTags);
+  }
   RefreshStatus();
 }
 
@@ -370,7 +382,7 @@ void EditorPresenter::ReloadCorrected(const CorrectionOutcome& outcome) {
                    NumberText(static_cast<long long>(outcome.records)) + "  Rec");
   view_.ListReset();
   view_.SetSortCheck(list_.order());
-  view_.SetColumnHeading(ColumnHeading(list_.view(), start_.language));
+  view_.SetColumnHeading(ListHeading(list_.view(), start_.language));
   if (!list_.empty()) SelectRow(0);
   RefreshMenus();
   RefreshStatus();
@@ -429,6 +441,7 @@ void EditorPresenter::ShowOpenedFile(uint64_t) {
   if (files_.workingCopy().ReadRecord(0, text))
     view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
   ShowListPage();
+  if (!list_.empty()) view_.FocusList();
   if (closeAfterBuild_) {
     closeAfterBuild_ = false;
     Leave();

@@ -43,6 +43,8 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   // The list's selection changed; tagColumnPress when a left press in the tag column caused it.
   void OnSelectionChanged(bool tagColumnPress);
   void OnDoubleClick(size_t row);
+  // The right button in the list pops up the Edit menu, except during the error search.
+  bool ListMenuAllowed() const { return !search_.searching(); }
 
   // The window closed: the working copy is deleted. Returns the last directory (for archXMS).
   std::string Finish();

@@ -59,6 +59,8 @@ class EditorView {
   // The list's lines changed: all of them (count or order), or the marks of rows first to last.
   virtual void ListReset() = 0;
   virtual void ListRowsChanged(size_t first, size_t last) = 0;
+  // The keyboard goes to the list, its caret line current.
+  virtual void FocusList() = 0;
   // The lines change their order only: the window runs reorder, its selection following the lines.
   virtual void ReorderList(const LineReorder& reorder) = 0;
   // The selection, ascending, and the caret row.

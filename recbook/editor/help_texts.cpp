@@ -44,9 +44,9 @@ constexpr BiText kRecordTypes{
     "   [8B1] radiated power, [9Y] antenna height, [9XH], [9XV] diagrams,\r\n"
     "-  Transmitter only:  [1A] filled in, [1Y] blank,\r\n"
     "-  Receiver only:  [1Y] filled in, [1A] blank, [9G] receiving antenna gain,\r\n"
-    "-  Mobile stations of a service area (ML, MO):  [4C] centre of the area\r\n"
+    "-  Mobile stations of a service area (ML, MR, MS):  [4C] centre of the area\r\n"
     "   and [4D] radius of the service area in km,\r\n"
-    "-  Whole-country entries:  [4D] blank, the country in [4B].\r\n\r\n"
+    "-  Whole-country entries:  [4C] blank, the country in [4B].\r\n\r\n"
     "[13Y] status of co-ordination and [2W], [2Z] dates follow the state of the\r\n"
     "request; [13X] is the co-ordination reference of the administration.",
     "Možné rekordy žádostí o koordinaci:\r\n\r\n"
@@ -54,9 +54,9 @@ constexpr BiText kRecordTypes{
     "   [8B1] vyzářený výkon, [9Y] výška antény, [9XH], [9XV] diagramy,\r\n"
     "-  Pouze vysílač:  [1A] vyplněn, [1Y] prázdný,\r\n"
     "-  Pouze přijímač:  [1Y] vyplněn, [1A] prázdný, [9G] zisk přijímací antény,\r\n"
-    "-  Pohyblivé stanice obsluhované oblasti (ML, MO):  [4C] střed oblasti\r\n"
+    "-  Pohyblivé stanice obsluhované oblasti (ML, MR, MS):  [4C] střed oblasti\r\n"
     "   a [4D] poloměr obsluhované oblasti v km,\r\n"
-    "-  Celostátní záznamy:  [4D] prázdná, stát v [4B].\r\n\r\n"
+    "-  Celostátní záznamy:  [4C] prázdné, stát v [4B].\r\n\r\n"
     "[13Y] stav koordinace a data [2W], [2Z] sledují stav žádosti;\r\n"
     "[13X] je koordinační reference správy."};
 

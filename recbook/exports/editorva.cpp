@@ -5,20 +5,23 @@
 #include "ui/entry_application.h"
 #include "platform_paths.h"
 #include "ui/editor_window.h"
+#include "ui/qt_translation.h"
 
 extern "C" void EDITORVA(EditorParams* params) {
   if (!params) return;
   quorla::ui::EntryApplication app;
   if (!app.usable()) return;
   const recbook::exports::EntryTexts texts = recbook::exports::CopyEntryTexts(*params);
+  const recbook::ui::QtTranslation qtTexts(texts.language);
   quorla::SettingsStore store;
   const recbook::EditorSettings settings = recbook::ReadEditorSettings(store, true);
   recbook::EditorStart start{texts.caption, texts.language, quorla::PrivateTempDirectory(), settings.lastDirectory,
                              settings.geoBoxProperties};
   std::string lastDirectory;
   {
-    recbook::ui::EditorWindow window(start, texts.owner);
+    recbook::ui::EditorWindow window(start, texts.owner, settings.windowSize);
     lastDirectory = window.Run();
+    recbook::WriteWindowSize(store, window.windowSize());
   }
   recbook::WriteLastDirectory(store, settings, lastDirectory);
 }

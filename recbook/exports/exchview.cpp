@@ -8,6 +8,7 @@
 #include "entry_texts.h"
 #include "ui/entry_application.h"
 #include "ui/viewer_window.h"
+#include "ui/qt_translation.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ extern "C" char* EXCHVIEW(EditorParams* params, void* transfer) {
   quorla::ui::EntryApplication app;
   if (!app.usable()) return Result("");
   const recbook::exports::EntryTexts texts = recbook::exports::CopyEntryTexts(*params);
+  const recbook::ui::QtTranslation qtTexts(texts.language);
   recbook::ViewerSetup setup;
   setup.mode = static_cast<recbook::ViewerMode>(params->mode);
   setup.caption = texts.caption;

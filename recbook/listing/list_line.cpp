@@ -227,7 +227,8 @@ std::string ViewerLine(std::string_view listLine) {
 }
 
 std::string ViewerColumnHeading(ListView view) {
-  std::string h = "Cnt    Name of stat.            class cat.   Geo. coordinates" + std::string(13, ' ') + "frTx [MHz]";
+  // Two blanks between "class" and "cat.": the heading places them over their own columns.
+  std::string h = "Cnt    Name of stat.            class  cat.  Geo. coordinates" + std::string(13, ' ') + "frTx [MHz]";
   switch (view) {
     case ListView::A: h += "       frRx [MHz]      dBW   ha[m]    Ant.  status"; break;
     case ListView::B: h += "    status    co-ordinat. Reference"; break;

@@ -46,7 +46,7 @@ std::string ColumnHeading(ListView view, quorla::Language language);
 
 // The file viewer's line: a single blank in place of the tag column.
 std::string ViewerLine(std::string_view listLine);
-// The file viewer's column heading.
+// The words of the file viewer's column heading (list_heading.h places them).
 std::string ViewerColumnHeading(ListView view);
 
 }  // namespace recbook

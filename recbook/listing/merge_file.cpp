@@ -5,14 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstring>
 #include <unordered_set>
 
 #include "atomic_file.h"
 #include "records/record_builder.h"
 #include "records/record_text.h"
-#include "records/temp_names.h"
 
 namespace recbook {
 namespace {
@@ -25,7 +23,7 @@ class MappedFile {
     struct stat st;
     if (fd_ < 0 || ::fstat(fd_, &st) != 0) return;
     size_ = static_cast<size_t>(st.st_size);
-    if (size_ < 2 * kRecordSize) return;
+    if (size_ < kRecordSize) return;  // the header alone is an empty register
     void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, fd_, 0);
     if (p != MAP_FAILED) data_ = static_cast<const char*>(p);
   }
@@ -57,77 +55,81 @@ std::vector<uint32_t> FileOrder(uint32_t n) {
 }
 
 std::string MergedHeader(std::string_view otherHeader, uint64_t written, const quorla::LocalTime& today) {
-  std::string head = FixWidth(otherHeader, 186);
+  std::string head = FixWidth(otherHeader, kHeaderCountOffset);
   head[82] = 'M';
   head += HeaderCountItem(written);
   head += DateItem(today);
   return FixWidth(head, kRecordSize);
 }
 
-MergeStaging::~MergeStaging() { Discard(); }
+MergeStaging::~MergeStaging() = default;
 
-void MergeStaging::Discard() {
-  if (!staging_.empty()) std::remove(staging_.c_str());
-  staging_.clear();
+bool MergeStaging::LockTarget(const std::string& otherFile) {
+  lockedPath_ = otherFile;
+  return lock_.Acquire(otherFile);
 }
 
 bool MergeStaging::Build(MergeMode mode, const std::string& otherFile, std::span<const uint32_t> otherOrder,
                          std::span<const StationRecord> tagged, const quorla::LocalTime& today,
                          const std::function<void(uint64_t)>& progress) {
-  Discard();
+  staging_.Remove();
   written_ = 0;
   other_ = otherFile;
+  // The other file stays locked from this read to the replace, so that another writer's append
+  // or remove waits for this one instead of being lost in it.
+  if (lockedPath_ != otherFile && !LockTarget(otherFile)) return false;
   const MappedFile other(otherFile);
   if (!other.ok()) return false;
   for (uint32_t k : otherOrder)
     if (k < 1 || k > other.stations()) return false;
+  if (staging_.Create(TempKind::Staging) != TempStatus::Ok) return false;
 
-  staging_ = ChooseTempName(TempKind::Staging);
-  if (staging_.empty()) return false;
-  FILE* f = std::fopen(staging_.c_str(), "wb");
-  if (!f) {
-    staging_.clear();
-    return false;
-  }
-  std::vector<char> buffer(1 << 20);
-  std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
-  bool ok = std::fwrite(other.record(0), 1, kRecordSize, f) == kRecordSize;
+  std::string out;
+  out.reserve(1 << 20);
+  bool ok = true;
+  const auto put = [&](const char* record) {
+    out.append(record, kRecordSize);
+    ++written_;
+    if (out.size() >= (1 << 20) - kRecordSize) {
+      ok = quorla::WriteAll(staging_.fd(), out.data(), out.size());
+      out.clear();
+    }
+  };
   uint64_t processed = 0;
   auto advance = [&] {
     ++processed;
     if (progress && processed % 4096 == 0) progress(processed);
   };
+  out.append(other.record(0), kRecordSize);  // the header, rewritten below with the count
 
   std::unordered_set<std::string_view, RecordHash> removed;
   if (mode == MergeMode::Remove)
     for (const StationRecord& r : tagged) removed.insert(r.text());
   for (size_t i = 0; ok && i < otherOrder.size(); ++i) {
     const char* r = other.record(otherOrder[i]);
-    if (mode == MergeMode::Append || removed.count({r, kRecordSize}) == 0) {
-      ok = std::fwrite(r, 1, kRecordSize, f) == kRecordSize;
-      ++written_;
-    }
+    if (mode == MergeMode::Append || removed.count({r, kRecordSize}) == 0) put(r);
     advance();
   }
   if (mode == MergeMode::Append) {
     for (size_t i = 0; ok && i < tagged.size(); ++i) {
-      ok = std::fwrite(tagged[i].bytes, 1, kRecordSize, f) == kRecordSize;
-      ++written_;
+      put(tagged[i].bytes);
       advance();
     }
   }
   const std::string header = MergedHeader({other.record(0), kRecordSize}, written_, today);
-  ok = ok && std::fseek(f, 0, SEEK_SET) == 0 && std::fwrite(header.data(), 1, kRecordSize, f) == kRecordSize;
-  ok = std::fclose(f) == 0 && ok;
+  ok = ok && quorla::WriteAll(staging_.fd(), out.data(), out.size()) &&
+       quorla::WriteAllAt(staging_.fd(), header.data(), kRecordSize, 0);
   if (progress) progress(processed);
-  if (!ok) Discard();
+  if (!ok) staging_.Remove();
   return ok;
 }
 
 bool MergeStaging::Commit() {
-  if (staging_.empty()) return false;
-  if (!quorla::ReplaceFileAtomically(staging_, other_)) return false;
-  Discard();
+  if (!staging_.IsOpen()) return false;
+  if (::lseek(staging_.fd(), 0, SEEK_SET) != 0 || !quorla::ReplaceFileAtomically(staging_.fd(), other_)) return false;
+  staging_.Remove();
+  lock_.Release();
+  lockedPath_.clear();
   return true;
 }
 

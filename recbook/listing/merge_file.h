@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "host.h"
+#include "owned_files.h"
 #include "records/station_record.h"
+#include "records/temp_names.h"
 
 namespace recbook {
 
@@ -27,6 +29,10 @@ class MergeStaging {
  public:
   MergeStaging() = default;
   ~MergeStaging();
+
+  // Locks the other file for the whole job before the caller reads it (its record count); Build
+  // takes the lock itself when it was not taken. False when the file exists but cannot be locked.
+  bool LockTarget(const std::string& otherFile);
   MergeStaging(const MergeStaging&) = delete;
   MergeStaging& operator=(const MergeStaging&) = delete;
 
@@ -42,12 +48,14 @@ class MergeStaging {
 
   uint64_t written() const { return written_; }
 
-  // Replaces the other file by the staging file. May be repeated after a failure (Retry).
+  // Replaces the other file by the staging file and releases the lock. May be repeated after a
+  // failure (Retry).
   bool Commit();
 
  private:
-  void Discard();
-  std::string staging_, other_;
+  TempFile staging_;
+  quorla::FileLock lock_;
+  std::string lockedPath_, other_;
   uint64_t written_ = 0;
 };
 

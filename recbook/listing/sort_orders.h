@@ -16,7 +16,7 @@ struct SortOrder {
   int id;
   quorla::BiText menu;
   quorla::BiText status;
-  std::string_view viewerText;
+  quorla::BiText viewerText;  // the file viewer's sort label and menu
 };
 
 extern const std::array<SortOrder, 16> kSortOrders;

@@ -1,5 +1,7 @@
 #include "listing/tagged_file.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
@@ -64,18 +66,12 @@ HeaderValues TaggedFileHeaderValues(const HeaderRecord& edited, size_t count, co
 std::string HeaderRecordText(const HeaderValues& values) { return FixWidth(BuildHeaderText(values), kRecordSize); }
 
 bool WriteRecordsFile(const std::string& target, std::string_view header, std::span<const StationRecord> records) {
-  const std::string staging = ChooseTempName(TempKind::Staging);
-  if (staging.empty()) return false;
-  FILE* f = std::fopen(staging.c_str(), "wb");
-  if (!f) return false;
+  TempFile staging;
+  if (staging.Create(TempKind::Staging) != TempStatus::Ok) return false;
   const std::string head = FixWidth(header, kRecordSize);
-  bool ok = std::fwrite(head.data(), 1, kRecordSize, f) == kRecordSize;
-  if (ok && !records.empty())
-    ok = std::fwrite(records.data(), sizeof(StationRecord), records.size(), f) == records.size();
-  ok = std::fclose(f) == 0 && ok;
-  ok = ok && quorla::ReplaceFileAtomically(staging, target);
-  std::remove(staging.c_str());
-  return ok;
+  return quorla::WriteAll(staging.fd(), head.data(), kRecordSize) &&
+         quorla::WriteAll(staging.fd(), records.data(), records.size() * sizeof(StationRecord)) &&
+         ::lseek(staging.fd(), 0, SEEK_SET) == 0 && quorla::ReplaceFileAtomically(staging.fd(), target);
 }
 
 }  // namespace recbook

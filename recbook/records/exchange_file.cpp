@@ -4,50 +4,56 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
+#include "file_io.h"
 #include "station_record.h"
 
 namespace recbook {
 
-FileCheck CheckExchangeFile(const std::string& path) {
+FileCheck CheckOpenExchangeFile(int fd) {
   FileCheck c;
-  const int fd = ::open(path.c_str(), O_RDONLY);
   struct stat st {};
-  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    if (fd >= 0) ::close(fd);
-    c.kind = FileKind::Missing;
-    return c;
-  }
+  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return c;
   c.size = static_cast<uint64_t>(st.st_size);
   c.kind = FileKind::NotExchange;
-  unsigned char head[221];
-  if (c.size < 222 || ::pread(fd, head, sizeof head, 0) != static_cast<ssize_t>(sizeof head)) {
-    ::close(fd);
-    return c;
-  }
-  ::close(fd);
+  // The header, and the two bytes after it that tell a CR+LF file.
+  unsigned char head[kRecordSize + 2];
+  const size_t headBytes = static_cast<size_t>(std::min<uint64_t>(c.size, sizeof head));
+  if (c.size < kRecordSize || !quorla::ReadAt(fd, head, headBytes, 0)) return c;
   long long count = 0;
-  for (int i = 186; i < 192; ++i) {  // header columns 187 to 192: digits and blanks only
+  for (size_t i = kHeaderCountOffset; i < kHeaderCountOffset + kHeaderCountWidth; ++i) {  // digits and blanks only
     if (head[i] == ' ') continue;
     if (head[i] < '0' || head[i] > '9') return c;
     count = count * 10 + (head[i] - '0');
   }
-  const unsigned char a = head[219], b = head[220];
-  if (a == '\r' || a == '\n' || b == '\r' || b == '\n') {
-    c.pitch = 219 + ((a == '\r' || b == '\r') ? 1 : 0) + ((a == '\n' || b == '\n') ? 1 : 0);
+  const auto byteIs = [&](size_t i, unsigned char ch) { return i < headBytes && head[i] == ch; };
+  const bool cr = byteIs(kRecordSize, '\r') || byteIs(kRecordSize + 1, '\r');
+  const bool lf = byteIs(kRecordSize, '\n') || byteIs(kRecordSize + 1, '\n');
+  if (cr || lf) {
+    c.pitch = static_cast<int>(kRecordSize) + (cr ? 1 : 0) + (lf ? 1 : 0);
     if (static_cast<uint64_t>(count + 1) * static_cast<uint64_t>(c.pitch) != c.size) return c;
     c.kind = FileKind::CrLf;
     c.records = count;
     return c;
   }
+  // A header followed by less than a record (220 or 221 bytes) is no Exchange data file.
+  if (c.size > kRecordSize && c.size < 222) return c;
   c.kind = FileKind::True;
   c.pitch = static_cast<int>(kRecordSize);
   c.records = static_cast<long long>(c.size / kRecordSize) - 1;  // a trailing partial record is ignored
+  return c;
+}
+
+FileCheck CheckExchangeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const FileCheck c = CheckOpenExchangeFile(fd);
+  if (fd >= 0) ::close(fd);
   return c;
 }
 

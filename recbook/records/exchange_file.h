@@ -16,7 +16,11 @@ struct FileCheck {
   uint64_t size = 0;
 };
 
+// A file of 219 bytes is the header alone: an empty register of 0 records. Other files shorter
+// than a header and one record are not Exchange data files.
 FileCheck CheckExchangeFile(const std::string& path);
+// The same for an open file (read with pread; its position is not moved).
+FileCheck CheckOpenExchangeFile(int fd);
 
 // The check's result as the editor knows it: "-1" missing, "-2" not an Exchange data file,
 // "-3" CR+LF, else the record count with a leading blank.

@@ -7,22 +7,21 @@
 #include <string>
 
 #include "atomic_file.h"
-#include "records/exchange_file.h"
+#include "records/exchange_loader.h"
 
 namespace recbook {
 
 enum class ConversionResult {
   Ok,
-  NotExchange,  // a CR+LF source whose records without line endings do not make a true file
-  ReadFailed,
+  ReadFailed,  // the source was refused or failed while read: the reader's status says why
   WriteFailed,
 };
 
-// source has been checked (check is its CheckExchangeFile result, kind True or CrLf). to True: a
-// CR+LF source loses every CR, LF and TAB, a true one is copied. to CrLf: every whole record, NUL
-// bytes as blanks, then CR LF. progress, when given, is told the records written so far.
-ConversionResult ConvertExchangeFile(const std::string& source, const FileCheck& check, FileKind to,
-                                     const std::string& target, quorla::AtomicFileWriter::Durability durability,
+// in is open (Open or OpenTrue). to True: the true bytes as they are; to CrLf: every whole
+// record, NUL bytes as blanks, then CR LF. progress, when given, is told the records written so
+// far. read gets the reader's status.
+ConversionResult ConvertExchangeFile(ExchangeReader& in, FileKind to, const std::string& target,
+                                     quorla::AtomicFileWriter::Durability durability, LoadStatus& read,
                                      const std::function<void(uint64_t)>& progress = {});
 
 }  // namespace recbook

@@ -10,6 +10,13 @@ namespace recbook {
 
 inline constexpr size_t kRecordSize = 219;
 
+// Header items that the file handling reads and writes itself (0-based offsets): the record count
+// (columns 187 to 192) and the writing date (columns 193 to 200).
+inline constexpr size_t kHeaderCountOffset = 186;
+inline constexpr size_t kHeaderCountWidth = 6;
+inline constexpr size_t kHeaderDateOffset = 192;
+inline constexpr size_t kHeaderDateWidth = 8;
+
 struct StationRecord {
   char bytes[kRecordSize];
   std::string_view text() const { return {bytes, kRecordSize}; }

@@ -5,11 +5,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
+#include <utility>
 #include <vector>
 
-#include "records/file_copy.h"
-#include "records/temp_names.h"
+#include "file_io.h"
 
 namespace recbook {
 
@@ -17,68 +16,70 @@ namespace {
 constexpr size_t kBlockRecords = 4096;  // about 900 kB per read
 }
 
-WorkingCopy::~WorkingCopy() { Close(); }
+TempStatus WorkingCopy::Create() {
+  if (readOnly_ >= 0) Remove();
+  if (file_.IsOpen()) return ::ftruncate(file_.fd(), 0) == 0 ? TempStatus::Ok : TempStatus::FolderUnusable;
+  return file_.Create(TempKind::WorkingCopy);
+}
+
+bool WorkingCopy::Fill(int in, uint64_t bytes) {
+  if (!file_.IsOpen() || ::ftruncate(file_.fd(), 0) != 0 || ::lseek(file_.fd(), 0, SEEK_SET) != 0) return false;
+  return quorla::CopyAll(in, file_.fd(), bytes) == static_cast<long long>(bytes);
+}
 
 bool WorkingCopy::MakeFrom(const std::string& source) {
-  Close();
-  if (path_.empty()) path_ = ChooseTempName(TempKind::WorkingCopy);
-  if (path_.empty()) return false;
-  if (!CopyFileContents(source, path_)) return false;
-  return Open();
+  const int in = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  const bool ok = in >= 0 && ::fstat(in, &st) == 0 && S_ISREG(st.st_mode) && Create() == TempStatus::Ok &&
+                  Fill(in, static_cast<uint64_t>(st.st_size) / kRecordSize * kRecordSize);
+  if (in >= 0) ::close(in);
+  if (!ok) Remove();
+  return ok;
+}
+
+bool WorkingCopy::OpenReadOnly(const std::string& path) {
+  Remove();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    readOnly_ = fd;
+    return true;
+  }
+  if (fd >= 0) ::close(fd);
+  return false;
 }
 
 void WorkingCopy::Remove() {
-  Close();
-  if (!path_.empty()) ::unlink(path_.c_str());
-  path_.clear();
-}
-
-bool WorkingCopy::Open() {
-  fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
-  return fd_ >= 0;
-}
-
-void WorkingCopy::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  if (readOnly_ >= 0) ::close(readOnly_);
+  readOnly_ = -1;
+  file_.Remove();
 }
 
 uint64_t WorkingCopy::StoredRecords() const {
-  struct stat st;
-  if (fd_ < 0 || ::fstat(fd_, &st) != 0) return 0;
+  struct stat st {};
+  if (fd() < 0 || ::fstat(fd(), &st) != 0) return 0;
   return static_cast<uint64_t>(st.st_size) / kRecordSize;
 }
 
 bool WorkingCopy::ReadRecord(uint64_t k, char out[kRecordSize]) const { return ReadRecords(k, 1, out); }
 
 bool WorkingCopy::ReadRecords(uint64_t first, size_t count, char* out) const {
-  if (fd_ < 0) return false;
-  const size_t bytes = count * kRecordSize;
-  const off_t at = static_cast<off_t>(first * kRecordSize);
-  for (size_t got = 0; got < bytes;) {
-    const ssize_t n = ::pread(fd_, out + got, bytes - got, at + static_cast<off_t>(got));
-    if (n <= 0) return false;
-    got += static_cast<size_t>(n);
-  }
-  return true;
+  return fd() >= 0 && quorla::ReadAt(fd(), out, count * kRecordSize, first * kRecordSize);
 }
 
 bool WorkingCopy::WriteRecord(uint64_t k, std::string_view text) {
-  if (fd_ < 0 || k > StoredRecords()) return false;
   const StationRecord r = RecordFromText<StationRecord>(text);
-  size_t put = 0;
-  const off_t at = static_cast<off_t>(k * kRecordSize);
-  while (put < kRecordSize) {
-    const ssize_t n = ::pwrite(fd_, r.bytes + put, kRecordSize - put, at + static_cast<off_t>(put));
-    if (n <= 0) return false;
-    put += static_cast<size_t>(n);
-  }
-  return true;
+  return WriteRecords(k, 1, r.bytes);
+}
+
+bool WorkingCopy::WriteRecords(uint64_t first, size_t count, const char* bytes) {
+  if (!file_.IsOpen() || readOnly_ >= 0 || first > StoredRecords()) return false;
+  return quorla::WriteAllAt(file_.fd(), bytes, count * kRecordSize, first * kRecordSize);
 }
 
 bool WorkingCopy::ForEachRecord(uint64_t first,
                                 const std::function<bool(uint64_t, std::string_view)>& visit) const {
-  if (fd_ < 0) return false;
+  if (fd() < 0) return false;
   const uint64_t total = StoredRecords();
   std::vector<char> block(kBlockRecords * kRecordSize);
   for (uint64_t k = first; k < total;) {

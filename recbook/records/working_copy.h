@@ -1,40 +1,47 @@
 #pragma once
 // The working copy of an edited file: a true Exchange data file in the private temporary folder
 // that every record and header edit goes to. Record k (0 = header) is bytes 219 x k to
-// 219 x (k + 1) - 1. The file stays open while the copy exists; bulk readers use ForEachRecord,
-// which reads large blocks.
+// 219 x (k + 1) - 1. The file stays open (and locked as its owner's) while the copy exists; bulk
+// readers use ForEachRecord, which reads large blocks. The same record access serves, read-only,
+// a file that is not a copy (the file viewer's file).
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "records/station_record.h"
+#include "records/temp_names.h"
 
 namespace recbook {
 
 class WorkingCopy {
  public:
   WorkingCopy() = default;
-  ~WorkingCopy();
+  ~WorkingCopy() { Remove(); }
   WorkingCopy(const WorkingCopy&) = delete;
   WorkingCopy& operator=(const WorkingCopy&) = delete;
 
-  // Copies source over the working copy, choosing a "#wcopy" name first when this copy has none
-  // yet, and opens it. False (and no open copy) when the source cannot be read or the copy fails.
+  // An empty working copy under a fresh "#wcopy" name (the one it has, when it has one).
+  TempStatus Create();
+  // Makes the copy hold the first bytes of in (read from its position). False on a failure.
+  bool Fill(int in, uint64_t bytes);
+  // Create and Fill from the whole records of the file at source.
   bool MakeFrom(const std::string& source);
+  // Reads the file at path in place, without a copy; nothing can be written. False when it cannot
+  // be opened or is not a regular file.
+  bool OpenReadOnly(const std::string& path);
 
   // Exchanges the two copies (a new file is loaded into a fresh copy first, so that a failed load
   // leaves the current one as it was).
   void Swap(WorkingCopy& other) noexcept {
-    std::swap(path_, other.path_);
-    std::swap(fd_, other.fd_);
+    file_.Swap(other.file_);
+    std::swap(readOnly_, other.readOnly_);
   }
-  // Closes and deletes the working copy (the window closes).
+  // Closes the file; a working copy is deleted (the window closes).
   void Remove();
 
-  bool IsOpen() const { return fd_ >= 0; }
-  const std::string& path() const { return path_; }
+  bool IsOpen() const { return fd() >= 0; }
+  const std::string& path() const { return file_.path(); }
 
   // Whole 219-byte records in the file, header included.
   uint64_t StoredRecords() const;
@@ -45,6 +52,8 @@ class WorkingCopy {
   bool ReadRecords(uint64_t first, size_t count, char* out) const;
   // Writes record k (text fixed to 219 bytes with blanks); k may be the next one past the end.
   bool WriteRecord(uint64_t k, std::string_view text);
+  // Writes count whole records from first on; first may be the next one past the end.
+  bool WriteRecords(uint64_t first, size_t count, const char* bytes);
 
   // Calls visit(k, record) for records first, first+1, ... up to the end, reading big blocks.
   // Stops early when visit returns false. False when a read fails.
@@ -52,11 +61,10 @@ class WorkingCopy {
                      const std::function<bool(uint64_t, std::string_view)>& visit) const;
 
  private:
-  bool Open();
-  void Close();
+  int fd() const { return readOnly_ >= 0 ? readOnly_ : file_.fd(); }
 
-  std::string path_;
-  int fd_ = -1;
+  TempFile file_;
+  int readOnly_ = -1;
 };
 
 }  // namespace recbook

@@ -1,6 +1,5 @@
 #include "session/edited_file_writer.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <vector>
@@ -32,21 +31,16 @@ bool WriteListed(int fd, const WorkingCopy& copy, std::span<const uint32_t> list
 }  // namespace
 
 std::string SavedHeader(std::string_view workingHeader, uint64_t listCount, std::string_view writingDate) {
-  return FixWidth(FixWidth(workingHeader, 186) + HeaderCountItem(listCount) + FixWidth(writingDate, 8), kRecordSize);
+  return FixWidth(FixWidth(workingHeader, kHeaderCountOffset) + HeaderCountItem(listCount) + FixWidth(writingDate, 8), kRecordSize);
 }
 
 bool WriteEditedFile(const WorkingCopy& copy, std::string_view header, std::span<const uint32_t> listed,
                      const std::string& target) {
-  const std::string staging = ChooseTempName(TempKind::Staging);
-  if (staging.empty()) return false;
-  const int fd = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
+  TempFile staging;
+  if (staging.Create(TempKind::Staging) != TempStatus::Ok) return false;
   const std::string fixed = FixWidth(header, kRecordSize);
-  bool ok = quorla::WriteAll(fd, fixed.data(), fixed.size()) && WriteListed(fd, copy, listed);
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && quorla::ReplaceFileAtomically(staging, target);
-  ::unlink(staging.c_str());
-  return ok;
+  return quorla::WriteAll(staging.fd(), fixed.data(), fixed.size()) && WriteListed(staging.fd(), copy, listed) &&
+         ::lseek(staging.fd(), 0, SEEK_SET) == 0 && quorla::ReplaceFileAtomically(staging.fd(), target);
 }
 
 }  // namespace recbook

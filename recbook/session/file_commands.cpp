@@ -2,15 +2,14 @@
 
 #include <unistd.h>
 
-#include "atomic_file.h"
+#include "owned_files.h"
+#include "platform_paths.h"
+#include "records/exchange_loader.h"
+#include "records/file_conversion.h"
+#include "records/record_text.h"
 #include "session/edited_file_writer.h"
 #include "session/file_texts.h"
 #include "session/path_parts.h"
-#include "platform_paths.h"
-#include "records/exchange_file.h"
-#include "records/file_conversion.h"
-#include "records/record_text.h"
-#include "records/temp_names.h"
 
 namespace recbook {
 
@@ -44,15 +43,13 @@ int FileCommands::NewFileCommand() {
   if (AskToSaveFirst()) return 1;
   const std::string path = SaveAsDialog("", texts::kNewTitle(language_));
   if (path.empty()) return 1;
-  // The blank header and record go to a temporary file, never to the chosen path: that may be an
-  // existing file the user agreed to overwrite later, not now.
-  const std::string blank = ChooseTempName(TempKind::Staging);
+  // The blank header and record go straight into a fresh working copy, never to the chosen path:
+  // that may be an existing file the user agreed to overwrite later, not now.
   WorkingCopy fresh;
-  const bool made = !blank.empty() && quorla::WriteFileAtomically(blank, std::string(2 * kRecordSize, ' ')) &&
-                    fresh.MakeFrom(blank);
-  if (!blank.empty()) ::unlink(blank.c_str());
-  if (!made) {
-    Tell(texts::SaveAsFailed(language_), Title(texts::kSavingErrorTitle), Buttons::Ok, Icon::Error);
+  const TempStatus made = fresh.Create();
+  if (made != TempStatus::Ok || !fresh.WriteRecord(0, "") || !fresh.WriteRecord(1, "")) {
+    Tell(made == TempStatus::Ok ? texts::SaveAsFailed(language_) : LoadMessage(LoadStatusOf(made), "", language_),
+         Title(texts::kSavingErrorTitle), Buttons::Ok, Icon::Error);
     return 1;
   }
   copy_.Remove();
@@ -60,6 +57,7 @@ int FileCommands::NewFileCommand() {
   fixedDrive_ = false;
   crLf_ = false;
   editedFile_ = path;
+  loadedStamp_.reset();
   sizeText_.clear();
   recordCount_ = 0;
   changes_ = 0;
@@ -88,57 +86,49 @@ int FileCommands::OpenFileCommand() {
 }
 
 bool FileCommands::Load(const std::string& path) {
-  const std::string openError = Title(texts::kOpenErrorTitle);
-  const auto refuse = [&](const std::string& text) {
-    Tell(text, openError, Buttons::Ok, Icon::Error);
-    return false;
-  };
-  const FileCheck check = CheckExchangeFile(path);
-  if (check.kind == FileKind::Missing) return refuse(std::string(texts::kMissing(language_)));
-  if (check.kind == FileKind::NotExchange) return refuse(texts::NotExchangeFile(language_, path));
-
+  ExchangeReader reader;
   WorkingCopy fresh;
-  if (check.kind == FileKind::CrLf) {
-    const std::string stripped = ChooseTempName(TempKind::Stripped);
-    const ConversionResult r =
-        stripped.empty() ? ConversionResult::WriteFailed
-                         : ConvertExchangeFile(path, check, FileKind::True, stripped,
-                                               quorla::AtomicFileWriter::Durability::Renamed);
-    const bool made = r == ConversionResult::Ok && CheckExchangeFile(stripped).kind == FileKind::True &&
-                      fresh.MakeFrom(stripped);
-    if (!stripped.empty()) ::unlink(stripped.c_str());
-    if (!made) {
-      // A file that vanished or became unreadable since the check reads as missing.
-      return refuse(r == ConversionResult::ReadFailed ? std::string(texts::kMissing(language_))
-                                                      : texts::NotExchangeFile(language_, path));
-    }
-  } else if (!fresh.MakeFrom(path)) {
-    return refuse(std::string(texts::kMissing(language_)));
-  }
-  const FileCheck copied = CheckExchangeFile(fresh.path());
+  LoadStatus status = reader.Open(path);
+  if (status == LoadStatus::Ok) status = reader.ReadInto(fresh);
   char header[kRecordSize];
-  if (copied.kind != FileKind::True || !fresh.ReadRecord(0, header)) {
-    fresh.Remove();
-    return refuse(texts::NotExchangeFile(language_, path));
+  if (status == LoadStatus::Ok && !fresh.ReadRecord(0, header)) status = LoadStatus::CopyFailed;
+  if (status != LoadStatus::Ok) {
+    Tell(LoadMessage(status, path, language_), Title(texts::kOpenErrorTitle), Buttons::Ok, Icon::Error);
+    return false;
   }
+  const FileCheck& check = reader.check();
   copy_.Remove();
   copy_.Swap(fresh);
   crLf_ = check.kind == FileKind::CrLf;
   sizeText_ = texts::SizeText(check.size, crLf_);
   fixedDrive_ = quorla::KindOfDrive(path) == quorla::DriveKind::Fixed;
   editedFile_ = path;
-  recordCount_ = static_cast<uint64_t>(copied.records);
+  loadedStamp_ = quorla::StampOf(path);
+  recordCount_ = static_cast<uint64_t>(check.records);
   changes_ = 0;
   formDirty_ = false;
-  view_.ShowHeaderInfo(std::string(texts::kStartingData(language_)) + std::string(header + 186, 6) + "  Rec");
+  view_.ShowHeaderInfo(std::string(texts::kStartingData(language_)) +
+                       std::string(header + kHeaderCountOffset, kHeaderCountWidth) + "  Rec");
   view_.ShowFileField(editedFile_ + sizeText_);
   view_.EnableSaveCommands(!crLf_, true, true);
   view_.ShowOpenedFile(recordCount_);
   return true;
 }
 
+std::string FileCommands::SaveFailure(std::string usual) const {
+  // A temporary folder that cannot be used is said as such, not taken for a full disk.
+  const TempStatus folder = CheckTempFolder();
+  return folder == TempStatus::Ok ? usual : LoadMessage(LoadStatusOf(folder), "", language_);
+}
+
+bool FileCommands::UnchangedOnDisk() const {
+  const std::optional<quorla::FileStamp> now = quorla::StampOf(editedFile_);
+  // A new file, or one removed (or put aside for a folder or a device) since: no records on disk to lose.
+  return !loadedStamp_ || !now || *now == *loadedStamp_;
+}
+
 std::optional<std::string> FileCommands::WritingDate(const std::string& header) {
-  const std::string written = header.substr(192, 8);
+  const std::string written = header.substr(kHeaderDateOffset, kHeaderDateWidth);
   const std::string today = DateItem(host_.Now());
   if (written == today) return written;
   const Answer a = Tell(texts::WritingDateQuestion(language_, DateToDisplay(written), DateToDisplay(today)),
@@ -180,15 +170,25 @@ int FileCommands::SaveFileCommand(bool ask) {
     target = SaveAsDialog(BareName(editedFile_), texts::kSaveAsTitle(language_));
     if (target.empty()) return 1;
   }
+  // The edited file is held locked through the save; one that another program changed since it
+  // was loaded is not overwritten without asking.
+  quorla::FileLock lock;
+  lock.Acquire(target);
+  if (target == editedFile_ && !UnchangedOnDisk()) {
+    if (Tell(texts::ChangedOnDiskQuestion(language_, target), " " + Title(texts::kConflictTitle), Buttons::YesNo,
+             Icon::Exclamation) != Answer::Yes)
+      return 1;
+  }
   for (;;) {
     const Written w = WriteEditedFile(false, target);
     if (w == Written::Cancelled) return 1;
     if (w == Written::Ok) break;
-    const Answer a = Tell(texts::SaveFailed(language_), Title(texts::kSavingErrorTitle), Buttons::AbortRetryIgnore,
-                          Icon::Error);
+    const Answer a = Tell(SaveFailure(texts::SaveFailed(language_)), Title(texts::kSavingErrorTitle),
+                          Buttons::AbortRetryIgnore, Icon::Error);
     if (a == Answer::Abort) return 1;
     if (a == Answer::Ignore) return 0;
   }
+  if (target == editedFile_) loadedStamp_ = quorla::StampOf(target);
   changes_ = 0;
   formDirty_ = false;
   Tell(texts::Saved(language_, texts::kSavedEdited, editedFile_), Title(texts::kInfoTitle), Buttons::Ok,
@@ -206,8 +206,8 @@ int FileCommands::SaveFileAsCommand(bool taggedOnly) {
     const Written w = WriteEditedFile(taggedOnly, path);
     if (w == Written::Cancelled) return 1;
     if (w == Written::Ok) break;
-    if (Tell(texts::SaveAsFailed(language_), Title(texts::kSavingErrorTitle), Buttons::RetryCancel, Icon::Error) !=
-        Answer::Retry)
+    if (Tell(SaveFailure(texts::SaveAsFailed(language_)), Title(texts::kSavingErrorTitle), Buttons::RetryCancel,
+             Icon::Error) != Answer::Retry)
       return 1;
   }
   Tell(texts::Saved(language_, taggedOnly ? texts::kSavedTaggedInto : texts::kSavedInto, path),
@@ -224,15 +224,17 @@ int FileCommands::SaveCrLfAsCommand() {
   if (path.empty()) return 1;
   const uint64_t total = copy_.StoredRecords();
   const std::string windowTitle = " " + Title(texts::kCrLfWindowTitle);
-  FileCheck stored;
-  stored.kind = FileKind::True;
   for (;;) {
     view_.ShowProgress(windowTitle, 0, total);
-    const ConversionResult r = ConvertExchangeFile(copy_.path(), stored, FileKind::CrLf, path,
-                                                   quorla::AtomicFileWriter::Durability::Flushed, [&](uint64_t done) {
-                                                     view_.ShowProgress(windowTitle, done, total);
-                                                     host_.ProcessEvents();
-                                                   });
+    ExchangeReader stored;
+    LoadStatus read = stored.OpenTrue(copy_.path());
+    const ConversionResult r =
+        read != LoadStatus::Ok ? ConversionResult::ReadFailed
+                               : ConvertExchangeFile(stored, FileKind::CrLf, path, quorla::AtomicFileWriter::Durability::Flushed,
+                                                     read, [&](uint64_t done) {
+                                                       view_.ShowProgress(windowTitle, done, total);
+                                                       host_.ProcessEvents();
+                                                     });
     view_.ShowProgress(windowTitle, total, total);
     if (r == ConversionResult::Ok) return 0;
     // A failed export is said, not passed over: the target is as it was.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bilingual_texts.h"
+#include "file_stamp.h"
 #include "host.h"
 #include "records/working_copy.h"
 
@@ -86,6 +87,10 @@ class FileCommands {
   bool AskToSaveFirst();
   // Loads a file into a fresh working copy; false (message shown, state unchanged) when refused.
   bool Load(const std::string& path);
+  // The message of a failed save: usual, or what is wrong with the temporary folder.
+  std::string SaveFailure(std::string usual) const;
+  // Whether the edited file on disk is still the one loaded or last saved.
+  bool UnchangedOnDisk() const;
 
   quorla::Host& host_;
   FileCommandsView& view_;
@@ -93,6 +98,7 @@ class FileCommands {
   std::string caption_;
 
   std::string editedFile_;
+  std::optional<quorla::FileStamp> loadedStamp_;  // the edited file as loaded or last saved
   WorkingCopy copy_;
   std::string lastDirectory_;  // ends with "/" when set
   std::string lastFileName_;

@@ -11,12 +11,6 @@ namespace {
 bool English(Language l) { return l == Language::English; }
 }  // namespace
 
-std::string NotExchangeFile(Language l, std::string_view path) {
-  const std::string p(path);
-  return English(l) ? "File  " + p + "  \r\nisn't  Exchange data file  (''true'' or with CR,LF) !!  "
-                    : "Soubor  " + p + "  \r\nnení  ''Exchange data'' soubor  (''true'' nebo s CR,LF) !!  ";
-}
-
 std::string SaveChangesQuestion(Language l, long long changes) {
   const std::string n = " " + std::to_string(changes);
   return English(l) ? "You have made " + n + "  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
@@ -48,11 +42,20 @@ std::string Saved(Language l, const BiText& what, std::string_view path) {
 }
 
 std::string WritingDateQuestion(Language l, std::string_view written, std::string_view today) {
-  const std::string w(written), t(today);
+  // A blank writing date shows as the list shows a blank date, not as nothing.
+  const std::string w = written.empty() ? "00-00-0000" : std::string(written), t(today);
   return English(l) ? "Writing date of file header: " + w + ", Today date: " + t +
                           "  \r\n\r\nDo you want to replace Writing date by Today date  ?"
                     : "Datum zápisu v hlavičce souboru: " + w + ", dnešní datum: " + t +
                           "  \r\n\r\nChcete nahradit datum zápisu dnešním datem  ?";
+}
+
+std::string ChangedOnDiskQuestion(Language l, std::string_view path) {
+  const std::string p(path);
+  return English(l) ? "File:  " + p + "  \r\nwas  changed  on  disc  since  it  was  loaded  !!  \r\n\r\n"
+                      "Do you want to overwrite it  ?  "
+                    : "Soubor:  " + p + "  \r\nse  na  disku  změnil  od  načtení  !!  \r\n\r\n"
+                      "Chcete ho přepsat  ?  ";
 }
 
 std::string OverwriteQuestion(Language l, std::string_view path) {

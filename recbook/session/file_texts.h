@@ -14,7 +14,6 @@ inline constexpr BiText kOpenTitle{" Load Exch. data file", " Otevření ''Exch.
 inline constexpr BiText kAllFilesFilter{"All file types:   (*.*)|*.*", "Všechny typy souborů:   (*.*)|*.*"};
 inline constexpr BiText kRenameFilter{"All file types:    (*.*)|*.*", "Všechny typy souborů:    (*.*)|*.*"};
 inline constexpr BiText kOpenErrorTitle{" Open file Error", " Chyba otevření souboru"};
-inline constexpr BiText kMissing{"File  doesn't  exist  !!  ", "Soubor  neexistuje  !!  "};
 inline constexpr BiText kNewTitle{" Create new Exchange data file", " Vytvoření nového ''Exchange data'' souboru"};
 inline constexpr BiText kSaveAsTitle{" Save file As ...", " Uložit soubor Jako ..."};
 inline constexpr BiText kSaveTaggedAsTitle{" Save taged Rec into file As ...", " Uložit označ. Rec do souboru Jako ..."};
@@ -38,8 +37,6 @@ inline constexpr BiText kAlreadyExists{"File  already  exists  !!", "Soubor  už
 inline constexpr BiText kUnknownFile{"... File = ?", "... Soubor = ?"};
 inline constexpr BiText kStartingData{"...  starting data from file: ", " ...  počáteční údaj ze soub.: "};
 
-// "File  <path>  " + break + "isn't  Exchange data file  (''true'' or with CR,LF) !!  "
-std::string NotExchangeFile(quorla::Language l, std::string_view path);
 // The save question on leaving, opening or creating a file; changes has no leading blank yet.
 std::string SaveChangesQuestion(quorla::Language l, long long changes);
 // The failure of Save file (Abort/Retry/Ignore) and of the save-as commands (Retry/Cancel).
@@ -47,9 +44,11 @@ std::string SaveFailed(quorla::Language l);
 std::string SaveAsFailed(quorla::Language l);
 // What was saved: the first line, two breaks, the path and two blanks.
 std::string Saved(quorla::Language l, const BiText& what, std::string_view path);
-// Dates as DD-MM-YYYY.
+// Dates as DD-MM-YYYY; a blank writing date (empty) as 00-00-0000.
 std::string WritingDateQuestion(quorla::Language l, std::string_view written, std::string_view today);
 std::string OverwriteQuestion(quorla::Language l, std::string_view path);
+// Save file over an edited file that another program changed since it was loaded (Yes/No).
+std::string ChangedOnDiskQuestion(quorla::Language l, std::string_view path);
 std::string RenameTitle(quorla::Language l, std::string_view name);
 std::string DeleteQuestion(quorla::Language l, std::string_view path);
 // "  (" + kB + " kB)" or "  (" + kB + " kB  CR,LF)", kB = bytes / 1000 in its shortest form.

@@ -8,6 +8,7 @@
 #include "editor/help_texts.h"
 #include "platform_paths.h"
 #include "editor_test_support.h"
+#include "listing/list_heading.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
 #include "testing/scripted_host.h"
@@ -203,7 +204,8 @@ TEST_F(EditorPresenterTest, SortPutsLinesInOrderWithCheckStatusAndHeading) {
   EXPECT_EQ(still, chosen);
   EXPECT_EQ(view_.reorders, 2);
   presenter_.OnCommand(315);
-  EXPECT_EQ(view_.heading.substr(view_.heading.size() - 37), "    status    co-ordination Reference");
+  EXPECT_EQ(view_.heading, ListHeading(ListView::B, quorla::Language::English));
+  EXPECT_GT(view_.heading.find("co-ordination Reference"), view_.heading.find("status"));
   EXPECT_EQ(view_.status[4], " sorting:  Reference");
 }
 
@@ -281,6 +283,37 @@ TEST(EditorHelpTexts, EveryBoxHasBothLanguages) {
     if (id == 604) continue;
     EXPECT_FALSE(HelpBoxOf(id, quorla::Language::Czech, "").text.empty()) << id;
     EXPECT_NE(HelpBoxOf(id, quorla::Language::Czech, "").text, HelpBoxOf(id, quorla::Language::English, "").text);
+  }
+}
+
+// The record types box names the agreement's mobile classes and the whole-country rule.
+TEST(EditorHelpTexts, RecordTypesFollowTheAgreement) {
+  for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
+    const std::string text = HelpBoxOf(605, language, "").text;
+    EXPECT_NE(text.find("(ML, MR, MS)"), std::string::npos);
+    EXPECT_EQ(text.find("MO"), std::string::npos);
+    EXPECT_NE(text.find(language == quorla::Language::English ? "[4C] blank" : "[4C] prázdné"), std::string::npos);
+  }
+}
+
+// The Corrections menu carries the error search's own captions from the start, in both languages.
+TEST(EditorMenus, CorrectionsCaptionsFromTheStart) {
+  const struct {
+    int id;
+    const char* english;
+    const char* czech;
+  } kItems[] = {
+      {401, "1. Automatic correction of errors in records", "1. Automatická oprava chyb v rekordech"},
+      {402, "2.a. Find out and correct errors that will cause Calc. errors",
+       "2.a. Vyhledání a oprava chyb,  které způsobí chyby při Výpočtu"},
+      {403, "2.b. Find out and correct  ALL errors in records", "2.b. Vyhledání a oprava  VŠECH chyb v rekordech"},
+  };
+  const MenuDefinition& corrections = MenuBar()[static_cast<size_t>(MenuPosition::Corrections)];
+  ASSERT_EQ(corrections.items.size(), std::size(kItems));
+  for (size_t i = 0; i < std::size(kItems); ++i) {
+    EXPECT_EQ(corrections.items[i].id, kItems[i].id);
+    EXPECT_EQ(corrections.items[i].text(quorla::Language::English), kItems[i].english);
+    EXPECT_EQ(corrections.items[i].text(quorla::Language::Czech), kItems[i].czech);
   }
 }
 
@@ -426,4 +459,54 @@ TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch)
   EXPECT_EQ(presenter_.counts().deleted, 0);
   EXPECT_FALSE(view_.headerItems.empty());
   EXPECT_EQ(view_.selected, (std::set<size_t>{0}));
+}
+
+// During the error search the mark column holds the error letters: presses in it, multiple
+// selections and the tag commands leave the marks and their count equal at every step, and
+// "Delete  records with errors" then deletes exactly the counted records.
+TEST_F(EditorPresenterTest, ErrorMarksAndTheirCountStayEqualDuringTheSearch) {
+  const std::string path = dir_.Sample("ten.xms", 10);
+  std::string bytes = ReadFile(path);
+  for (const int k : {2, 5, 8}) bytes.replace(k * kRecordSize + 13, 2, "QQ");
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  Open(path);
+  presenter_.OnCommand(403);
+  const RecordList& list = presenter_.list();
+  auto marks = [&] {
+    size_t n = 0;
+    for (size_t row = 0; row < list.size(); ++row) n += list.Mark(row) != ' ';
+    return n;
+  };
+  ASSERT_EQ(marks(), 3u);
+  EXPECT_FALSE(presenter_.ListMenuAllowed());
+  const size_t marked = list.RowOfRecord(2);
+  const struct {
+    std::vector<size_t> rows;
+    size_t caret;
+    bool tagColumnPress;
+  } kSteps[] = {
+      {{marked}, marked, true},  // twice on a marked line: a toggle would remove its mark
+      {{marked}, marked, true},
+      {{0}, 0, true},            // an unmarked line: a toggle would add one
+      {{1, 2, 3}, 3, false},     // Shift-click: reduced to the caret line
+      {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 5, true},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.caret);
+    view_.SelectRows(step.rows, step.caret);
+    presenter_.OnSelectionChanged(step.tagColumnPress);
+    EXPECT_EQ(marks(), 3u);
+    EXPECT_EQ(view_.selected, (std::set<size_t>{step.caret}));
+    EXPECT_EQ(view_.status[2], " Rec with Errors:  3");
+  }
+  for (const int id : {kTagSelected, kTagAll, kUntagSelected, kUntagAll, kToggleTags}) {
+    presenter_.OnCommand(id);
+    EXPECT_EQ(marks(), 3u) << id;
+  }
+  presenter_.OnCommand(kDeleteRecordsWithErrors);
+  EXPECT_EQ(list.size(), 7u);
+  EXPECT_EQ(presenter_.counts().deleted, 3);
+  for (const uint32_t k : {2u, 5u, 8u}) EXPECT_EQ(list.RowOfRecord(k), list.size()) << k;
+  EXPECT_EQ(marks(), 0u);
+  EXPECT_EQ(view_.status[2], " Rec with Errors:  0");
 }

@@ -43,6 +43,7 @@ class RecordingEditorView : public EditorView {
     caret = 0;
   }
   void ListRowsChanged(size_t first, size_t last) override { changed = {first, last}; }
+  void FocusList() override { ++listFocus; }
   // The selection follows its lines, as the window's model keeps it.
   void ReorderList(const LineReorder& reorder) override {
     std::vector<size_t> rows(selected.begin(), selected.end());
@@ -100,7 +101,7 @@ class RecordingEditorView : public EditorView {
   std::map<int, std::string> status;
   std::pair<uint64_t, uint64_t> progress;
   bool progressShown = false;
-  int progressSteps = 0, resets = 0, reorders = 0, closed = 0, informationWrites = 0, statusWrites = 0;
+  int progressSteps = 0, resets = 0, reorders = 0, listFocus = 0, closed = 0, informationWrites = 0, statusWrites = 0;
   std::pair<size_t, size_t> changed;
   std::set<size_t> selected;
   size_t caret = 0;

@@ -8,29 +8,38 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "editor_params.h"
 #include "editor_test_support.h"
+#include "tests/file_dialog_answer.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
 #include "correction/correction_texts.h"
 #include "ui/correction_dialog.h"
+#include "listing/list_heading.h"
+#include "ui/column_heading_bar.h"
 #include "ui/editor_window.h"
 #include "records/sample_generator.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/status_parts.h"
+#include "ui/qt_translation.h"
 #include "ui/viewer_window.h"
+#include "ui/window_texts.h"
 
 using namespace recbook;
 using namespace recbook::testing;
@@ -60,21 +69,6 @@ void WhenModal(std::function<void(W*)> answer) {
   timer->start();
 }
 
-// The file dialog's model fills in the background; accept is repeated until the dialog takes it.
-void ChooseFile(const std::string& path) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, path] {
-    auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    if (auto* name = d->findChild<QLineEdit*>("fileNameEdit")) name->setText(QString::fromStdString(path));
-    QMetaObject::invokeMethod(d, "accept");
-    if (d->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-  });
-  timer->start();
-}
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
   WhenModal<QMessageBox>([button, text](QMessageBox* box) {
@@ -196,10 +190,125 @@ TEST_F(EditorWindowTest, ModelSortKeepsTheSelectionOnItsLines) {
   }
 }
 
+// An opened window of a sample register, shown at a given size.
+class OpenedWindow {
+ public:
+  OpenedWindow(const ScratchFolder& dir, const std::string& name, long long records, QSize size = {1100, 600})
+      : window_({" Test:", quorla::Language::English, "/tmp/", ""}, nullptr) {
+    window_.presenter().Start();
+    window_.resize(size);
+    window_.show();
+    QApplication::setActiveWindow(&window_);
+    ChooseFile(dir.Sample(name, records, 5));
+    window_.action(kOpenFile)->trigger();
+    QApplication::processEvents();
+  }
+  ~OpenedWindow() { window_.presenter().Finish(); }
+  ui::EditorWindow& operator*() { return window_; }
+  ui::EditorWindow* operator->() { return &window_; }
+
+ private:
+  ui::EditorWindow window_;
+};
+
+// The x of character i of a text drawn from left in the list's font.
+int CharacterX(const QFontMetrics& m, int left, const QString& text, int i) { return left + m.horizontalAdvance(text.left(i)); }
+
+// Each view's heading stands character for character over the list's lines, also when the list
+// is scrolled horizontally.
+TEST_F(EditorWindowTest, HeadingCharactersOverTheLineCharacters) {
+  OpenedWindow window(dir_, "heading.xms", 30, {700, 500});  // narrower than a line: it scrolls
+  ui::RecordListView& list = window->listView();
+  const ui::ColumnHeadingBar& heading = window->heading();
+  const QFontMetrics m(list.font());
+  ASSERT_EQ(heading.font(), list.font());
+  const struct {
+    int order;
+    ListView view;
+  } kViews[] = {{300, ListView::A}, {315, ListView::B}, {312, ListView::C}};
+  for (const auto& v : kViews) {
+    SCOPED_TRACE(v.order);
+    window->action(v.order)->trigger();
+    EXPECT_EQ(heading.text(), ui::Q(ListHeading(v.view, quorla::Language::English)));
+    for (const int scroll : {0, 120}) {
+      list.horizontalScrollBar()->setValue(scroll);
+      ASSERT_EQ(list.horizontalScrollBar()->value(), scroll) << "the list scrolls horizontally";
+      const QString line = list.model()->index(0, 0).data().toString();
+      const int lineLeft = list.viewport()->mapTo(&*window, QPoint(list.TextLeft(), 0)).x();
+      const int headingLeft = heading.mapTo(&*window, QPoint(heading.TextLeft(), 0)).x();
+      EXPECT_EQ(headingLeft, lineLeft);
+      // The country, name, co-ordinates and Tx columns and the first segment's start.
+      for (const int i : {3, 7, 29, 45, 55, 100})
+        EXPECT_EQ(CharacterX(m, headingLeft, heading.text(), i), CharacterX(m, lineLeft, line, i)) << i;
+    }
+  }
+}
+
+// The window grows with the list taking the growth and the status bar at the bottom; the focus
+// is on the list after loading, its selected line current.
+TEST_F(EditorWindowTest, ResizeGrowsTheListAndTheKeyboardIsOnTheList) {
+  OpenedWindow window(dir_, "resize.xms", 20);
+  ui::RecordListView& list = window->listView();
+  EXPECT_EQ(window->focusWidget(), &list);
+  ASSERT_FALSE(list.SelectedRows().empty());
+  EXPECT_EQ(list.CaretRow(), list.SelectedRows().front());
+  QTest::keyClick(&list, Qt::Key_Down);
+  EXPECT_EQ(list.CaretRow(), 1u) << "the arrow keys move in the list at once";
+
+  const QSize listBefore = list.size();
+  window->resize(window->width() + 300, window->height() + 200);
+  QApplication::processEvents();
+  EXPECT_EQ(list.width(), listBefore.width() + 300);
+  EXPECT_GE(list.height(), listBefore.height() + 190);
+  const QWidget& status = window->status();
+  EXPECT_EQ(status.geometry().bottom(), window->height() - 1) << "the status bar at the bottom";
+  EXPECT_EQ(status.width(), window->width());
+  EXPECT_EQ(window->windowSize().width, window->width());
+}
+
+// During the error search a press in the tag column only selects: the marks and the count stay.
+TEST_F(EditorWindowTest, TagColumnPressesDuringTheErrorSearchKeepTheMarks) {
+  const std::string path = dir_.Sample("faulty.xms", 12, 3);
+  std::string bytes;
+  {
+    std::ifstream in(path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  for (const int k : {2, 6}) bytes.replace(static_cast<size_t>(k) * kRecordSize + 13, 2, "QQ");
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  ui::EditorWindow window({" Test:", quorla::Language::English, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  ChooseFile(path);
+  window.action(kOpenFile)->trigger();
+  window.action(403)->trigger();
+  ui::RecordListView& list = window.listView();
+  const RecordList& lines = window.presenter().list();
+  auto marks = [&] {
+    size_t n = 0;
+    for (size_t row = 0; row < lines.size(); ++row) n += lines.Mark(row) != ' ';
+    return n;
+  };
+  ASSERT_EQ(marks(), 2u);
+  const int marked = static_cast<int>(lines.RowOfRecord(2));
+  for (const int row : {marked, marked, 0}) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowPoint(list, row, 8));
+    EXPECT_EQ(marks(), 2u) << row;
+    EXPECT_EQ(window.status().Part(2), " Rec with Errors:  2");
+  }
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ShiftModifier, RowPoint(list, 4, 8));
+  EXPECT_EQ(list.SelectedRows(), std::vector<size_t>{4});
+  EXPECT_FALSE(window.presenter().ListMenuAllowed());
+  window.action(kDeleteRecordsWithErrors)->trigger();
+  EXPECT_EQ(lines.size(), 10u);
+  window.presenter().Finish();
+}
+
 void SaveScreenshot(quorla::Language language, const std::string& file, const ScratchFolder& dir) {
   ui::EditorWindow window({" MIRANDEX:", language, "/tmp/", ""}, nullptr);
   window.presenter().Start();
   window.show();
+  window.resize(1180, 620);  // after a resize, as a user leaves it
   ChooseFile(dir.Sample("shot.xms", 300, 21));
   window.action(kOpenFile)->trigger();
   window.listView().SelectRows(std::vector<size_t>{1, 3, 4}, 4);
@@ -265,8 +374,23 @@ TEST_F(EditorWindowTest, CorrectionDialogOffersTheTenOptionsTicked) {
     ASSERT_EQ(boxes.size(), 10);
     for (const QCheckBox* box : boxes) EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
     EXPECT_EQ(boxes[0]->text().toStdString(), std::string(OptionText(CorrectionOption::kLowFrequency).caption(language)));
+    bool zeroShown = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) zeroShown = zeroShown || label->text() == " 0";
+    EXPECT_TRUE(zeroShown) << "the count shows 0 before the pass";
     dialog.SetRepairCount(RepairCountText(7));
     const std::string file = language == quorla::Language::English ? "correction_dialog_en.png" : "correction_dialog_cs.png";
     EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
   }
+}
+
+// Qt's own dialog texts follow the language while an entry point runs.
+TEST_F(EditorWindowTest, QtDialogTextsInCzech) {
+  {
+    const ui::QtTranslation english(quorla::Language::English);
+    EXPECT_FALSE(english.installed());
+    const ui::QtTranslation czech(quorla::Language::Czech);
+    ASSERT_TRUE(czech.installed());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Zrušit"));
+  }
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
 }

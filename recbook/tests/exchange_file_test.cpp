@@ -39,6 +39,11 @@ TEST(CheckExchangeFile, KindsCountsAndPitches) {
       {"empty", "", "-2", 219},
       {"one-byte", "x", "-2", 219},
       {"221-bytes", std::string(221, ' '), "-2", 219},
+      {"218-bytes", Header("000000").substr(0, 218), "-2", 219},
+      {"header-only", Header("000000"), " 0", 219},  // a new file saved with no records
+      {"header-only-lf", Header("000000") + "\n", "-3", 220},
+      {"header-only-crlf", Header("000000") + "\r\n", "-3", 221},
+      {"header-and-one-byte", Header("000000") + "x", "-2", 219},
       {"222-bytes", Header("000000") + "abc", " 0", 219},
       {"letters-in-count", Header("00a003") + rec, "-2", 219},
       {"blanks-in-count", Header("     3") + rec, " 1", 219},  // a true file ignores the count

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "atomic_file.h"
 #include "records/file_conversion.h"
@@ -32,6 +34,16 @@ std::string TrueFile(int records) {
   return bytes;
 }
 
+// A conversion through the loader: the converter's result and the reader's status.
+std::pair<ConversionResult, LoadStatus> Convert(const std::string& source, FileKind to, const std::string& target,
+                                                Durability durability, const std::function<void(uint64_t)>& progress = {}) {
+  ExchangeReader reader;
+  LoadStatus read = reader.Open(source);
+  if (read != LoadStatus::Ok) return {ConversionResult::ReadFailed, read};
+  const ConversionResult r = ConvertExchangeFile(reader, to, target, durability, read, progress);
+  return {r, read};
+}
+
 class Conversion : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -56,8 +68,8 @@ TEST_F(Conversion, RoundTripsOverManyBlocksForEveryLineEnding) {
   const std::string bytes = TrueFile(40000);  // about 2.4 blocks
   const std::string source = Put("big.xms", bytes);
   uint64_t lastProgress = 0;
-  ASSERT_EQ(ConvertExchangeFile(source, CheckExchangeFile(source), FileKind::CrLf, dir_ + "big.txt",
-                                Durability::Flushed, [&](uint64_t done) { lastProgress = done; }),
+  ASSERT_EQ(Convert(source, FileKind::CrLf, dir_ + "big.txt", Durability::Flushed,
+                    [&](uint64_t done) { lastProgress = done; }).first,
             ConversionResult::Ok);
   EXPECT_EQ(lastProgress, 40001u);
   EXPECT_EQ(Get(dir_ + "big.txt"), CrLfExport(bytes));
@@ -67,7 +79,7 @@ TEST_F(Conversion, RoundTripsOverManyBlocksForEveryLineEnding) {
     const std::string crlf = Put("lines.txt", text);
     const FileCheck c = CheckExchangeFile(crlf);
     ASSERT_EQ(c.kind, FileKind::CrLf) << ending;
-    ASSERT_EQ(ConvertExchangeFile(crlf, c, FileKind::True, dir_ + "back.xms", Durability::Renamed), ConversionResult::Ok);
+    ASSERT_EQ(Convert(crlf, FileKind::True, dir_ + "back.xms", Durability::Renamed).first, ConversionResult::Ok);
     EXPECT_EQ(Get(dir_ + "back.xms"), bytes);
   }
 }
@@ -78,15 +90,11 @@ TEST_F(Conversion, RefusalsLeaveTheTargetAsItWas) {
   std::string tabbed = CrLfExport(TrueFile(3));
   tabbed[250] = '\t';
   const std::string crlf = Put("tabbed.txt", tabbed);
-  EXPECT_EQ(ConvertExchangeFile(crlf, CheckExchangeFile(crlf), FileKind::True, target, Durability::Flushed),
-            ConversionResult::NotExchange);
-  FileCheck vanished;
-  vanished.kind = FileKind::True;
-  EXPECT_EQ(ConvertExchangeFile(dir_ + "gone.xms", vanished, FileKind::CrLf, target, Durability::Flushed),
-            ConversionResult::ReadFailed);
+  EXPECT_EQ(Convert(crlf, FileKind::True, target, Durability::Flushed),
+            std::make_pair(ConversionResult::ReadFailed, LoadStatus::NotExchange));
+  EXPECT_EQ(Convert(dir_ + "gone.xms", FileKind::CrLf, target, Durability::Flushed).second, LoadStatus::Missing);
   const std::string source = Put("ok.xms", TrueFile(2));
-  EXPECT_EQ(ConvertExchangeFile(source, CheckExchangeFile(source), FileKind::CrLf, dir_ + "no/such/dir.txt",
-                                Durability::Flushed),
+  EXPECT_EQ(Convert(source, FileKind::CrLf, dir_ + "no/such/dir.txt", Durability::Flushed).first,
             ConversionResult::WriteFailed);
   EXPECT_EQ(Get(target), "previous content");
 }

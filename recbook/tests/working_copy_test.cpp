@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "records/temp_names.h"
 #include "records/working_copy.h"
@@ -43,23 +44,40 @@ class TempFolder : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TempFolder, TempNamesTakeTheFirstFreeNumberAndFallBack) {
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp01.tmp");
-  Write("#tmp03.tmp", "");
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp02.tmp") << "a chosen name is taken";
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::Staging), dir_ + "#tmp04.tmp");
-  char name[32];
-  for (int n = 1; n <= 99; ++n) {
-    std::snprintf(name, sizeof name, "#wcopy%02d.tmp", n);
-    Write(name, "");
-    std::snprintf(name, sizeof name, "#scopy%02d.tmp", n);
-    Write(name, "");
-  }
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::WorkingCopy), dir_ + "#wcopy01.tmp");
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::Stripped), dir_ + "#scopy99.tmp");
-  ::unlink((dir_ + "#wcopy99.tmp").c_str());
-  // 99 is not one of the working copy's numbers.
-  EXPECT_EQ(ChooseTempName(dir_, TempKind::WorkingCopy), dir_ + "#wcopy01.tmp");
+TEST_F(TempFolder, TempNamesSkipLiveOnesReclaimStaleOnesAndNeverShare) {
+  TempFile first, second;
+  ASSERT_EQ(first.Create(dir_, TempKind::Staging), TempStatus::Ok);
+  EXPECT_EQ(first.path(), dir_ + "#tmp01.tmp");
+  // Left by a process that ended (no lock on it): reclaimed, of every kind.
+  Write("#tmp02.tmp", "stale");
+  Write("#scopy07.tmp", "stale");
+  ASSERT_EQ(second.Create(dir_, TempKind::Staging), TempStatus::Ok);
+  EXPECT_EQ(second.path(), dir_ + "#tmp02.tmp") << "01 is held by a live owner";
+  EXPECT_NE(::access((dir_ + "#scopy07.tmp").c_str(), F_OK), 0);
+  struct stat st {};
+  ASSERT_EQ(::stat(second.path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(st.st_size, 0) << "a fresh file, never the stale content";
+  // A link planted under one of the names is removed, and what it points to is left alone.
+  const std::string victim = Write("victim", "keep");
+  ASSERT_EQ(::symlink(victim.c_str(), (dir_ + "#wcopy01.tmp").c_str()), 0);
+  TempFile copy;
+  ASSERT_EQ(copy.Create(dir_, TempKind::WorkingCopy), TempStatus::Ok);
+  EXPECT_EQ(copy.path(), dir_ + "#wcopy01.tmp");
+  ASSERT_EQ(::lstat(copy.path().c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  ASSERT_EQ(::stat(victim.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, 4);
+  // Every name live: no temporary file at all, never a shared one.
+  std::vector<TempFile> held(97);
+  for (TempFile& t : held) ASSERT_EQ(t.Create(dir_, TempKind::WorkingCopy), TempStatus::Ok);
+  TempFile none;
+  EXPECT_EQ(none.Create(dir_, TempKind::WorkingCopy), TempStatus::NoFreeName);
+  // A name given up is free again.
+  const std::string freed = held[10].path();
+  held[10].Remove();
+  ASSERT_EQ(none.Create(dir_, TempKind::WorkingCopy), TempStatus::Ok);
+  EXPECT_EQ(none.path(), freed);
 }
 
 TEST_F(TempFolder, WorkingCopyReadsWritesAndWalksRecords) {

@@ -34,7 +34,7 @@ CorrectionDialog::CorrectionDialog(QWidget* parent, quorla::Language language) :
   layout->addWidget(progress_);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(new QLabel(Q(t.countLabel(language))));
-  count_ = new QLabel;
+  count_ = new QLabel(Q(RepairCountText(0)));  // " 0" until the pass counts
   bottom->addWidget(count_);
   bottom->addStretch();
   ok_ = new QPushButton(Q(t.ok(language)));

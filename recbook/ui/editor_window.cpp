@@ -1,10 +1,13 @@
 #include "ui/editor_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -12,8 +15,10 @@
 
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
+#include "ui/column_heading_bar.h"
 #include "ui/dialog_units.h"
-#include "ui/page_frame.h"
+#include "ui/path_field.h"
+#include "ui/static_label.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/record_page.h"
@@ -26,15 +31,16 @@
 
 namespace recbook::ui {
 
-EditorWindow::EditorWindow(EditorStart start, QWidget* owner)
+EditorWindow::EditorWindow(EditorStart start, QWidget* owner, WindowSize remembered)
     : QDialog(owner), start_(std::move(start)), owner_(owner), host_(this) {
-  setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                 Qt::WindowTitleHint);
+  setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   setFont(quorla::ui::DialogFont());
   presenter_ = std::make_unique<EditorPresenter>(host_, *this, start_);
   BuildMenus();
   BuildControls();
+  PlaceOnScreen(remembered);
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -82,63 +88,97 @@ void EditorWindow::BuildMenus() {
   column->setMenuBar(bar);
 }
 
+// The window's controls in layouts: the image buttons and the file field on top, the tab
+// control taking the growth (the information label in its top-right corner), the status bar at
+// the bottom.
 void EditorWindow::BuildControls() {
   const quorla::ui::DialogUnits du(font());
   auto* content = new QWidget(this);
-  content->setFixedSize(du.X(432), du.Y(250));
+  auto* column = new QVBoxLayout(content);
+  column->setContentsMargins(du.X(2), du.Y(1), du.X(2), du.Y(1));
+  column->setSpacing(du.Y(2));
 
+  auto* top = new QHBoxLayout;
+  top->setSpacing(0);
   auto* newButton = new QToolButton(content);
   newButton->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-  newButton->setGeometry(du.Rect(7, 1, 15, 13));
+  newButton->setFixedSize(du.X(15), du.Y(13));
   newButton->setObjectName("filenew");
   connect(newButton, &QToolButton::clicked, this, [this] { presenter_->OnCommand(kNewButton); });
   auto* openButton = new QToolButton(content);
   openButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  openButton->setGeometry(du.Rect(22, 1, 15, 13));
+  openButton->setFixedSize(du.X(15), du.Y(13));
   openButton->setObjectName("fileopen");
   connect(openButton, &QToolButton::clicked, this, [this] { presenter_->OnCommand(kOpenButton); });
+  fileField_ = new PathField(content);
+  top->addSpacing(du.X(5));
+  top->addWidget(newButton);
+  top->addWidget(openButton);
+  top->addSpacing(du.X(5));
+  top->addWidget(fileField_, 1);
+  column->addLayout(top);
 
-  fileField_ = new QLabel(content);
-  fileField_->setGeometry(du.Rect(42, 3, 343, 10));
-  StyleStaticLabel(*fileField_);
-  information_ = new QLabel(content);
-  information_->setGeometry(du.Rect(277, 16, 130, 11));
+  information_ = new QLabel;
   information_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   StyleStaticLabel(*information_);
   information_->setFont(quorla::ui::DialogFont());
-
+  information_->setContentsMargins(0, 0, du.X(4), 0);
   tabs_ = new QTabWidget(content);
-  tabs_->setGeometry(du.Rect(-1, 17, 430, 232));
   tabs_->addTab(BuildListPage(), Q(kTabs[0](start_.language)));
   recordPage_ = new RecordPage;
   tabs_->addTab(recordPage_, Q(kTabs[1](start_.language)));
   tabs_->addTab(BuildHeaderPage(), Q(kTabs[2](start_.language)));
-  information_->raise();  // the label lies over the tab row, right of the tabs
+  tabs_->setCornerWidget(information_, Qt::TopRightCorner);  // right of the tabs, on their row
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { presenter_->OnPageRequest(page); });
+  column->addWidget(tabs_, 1);
 
   status_ = new StatusParts(this);
   layout()->addWidget(content);
   layout()->addWidget(status_);
+  static_cast<QVBoxLayout*>(layout())->setStretchFactor(content, 1);
 }
 
 QWidget* EditorWindow::BuildListPage() {
-  const quorla::ui::DialogUnits du(font());
-  auto* page = new PageFrame;
-  heading_ = new QLabel(page);
-  heading_->setFont(quorla::ui::ListFont());
-  StyleStaticLabel(*heading_);
-  heading_->setGeometry(du.Rect(14, -1, 404, 11));
+  auto* page = new QWidget;
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(2, 0, 2, 2);
+  column->setSpacing(0);
   list_ = new RecordListView(page);
+  heading_ = new ColumnHeadingBar(*list_, page);
   model_ = new RecordListModel(presenter_->list(), [this](size_t row) { return presenter_->list().Line(row); }, this);
   list_->setModel(model_);
   list_->Attach();
-  page->Place(list_, du.Rect(10, 10, 409, 216));
+  column->addWidget(heading_);
+  column->addWidget(list_, 1);
   connect(list_, &RecordListView::userSelection, this, [this](bool tag) { presenter_->OnSelectionChanged(tag); });
   connect(list_, &RecordListView::rowDoubleClicked, this, [this](size_t row) { presenter_->OnDoubleClick(row); });
   connect(list_, &RecordListView::editMenuRequested, this, [this](const QPoint& at) {
-    if (menus_[MenuPosition::Edit]->menuAction()->isEnabled()) menus_[MenuPosition::Edit]->popup(at);
+    if (presenter_->ListMenuAllowed() && menus_[MenuPosition::Edit]->menuAction()->isEnabled())
+      menus_[MenuPosition::Edit]->popup(at);
   });
   return page;
+}
+
+// Centred on the screen: the remembered size, else the designed height and a width that shows
+// whole list lines, both within the screen's free area.
+void EditorWindow::PlaceOnScreen(WindowSize remembered) {
+  const quorla::ui::DialogUnits du(font());
+  QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
+  const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1366, 728);
+  const int frameWidth = 16, frameHeight = 40;  // the window manager's frame and title bar
+  QSize size(remembered.width, remembered.height);
+  if (remembered.width == 0) {
+    const int lineWidth = list_->WidthForCharacters(static_cast<int>(kListLineSize)) + 2 * du.X(2) + 8;
+    size = QSize(std::max(du.X(432), lineWidth), du.Y(288));
+  }
+  size = size.boundedTo(QSize(free.width() - frameWidth, free.height() - frameHeight)).expandedTo(minimumSizeHint());
+  resize(size);
+  move(free.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+WindowSize EditorWindow::windowSize() const {
+  const QSize s = isMaximized() ? normalGeometry().size() : size();
+  return {s.width(), s.height()};
 }
 
 QWidget* EditorWindow::BuildHeaderPage() {
@@ -158,7 +198,7 @@ QAction* EditorWindow::action(int id) const {
 }
 
 QString EditorWindow::information() const { return information_->text(); }
-QString EditorWindow::fileField() const { return fileField_->text(); }
+QString EditorWindow::fileField() const { return fileField_->fullText(); }
 
 // --- EditorView ------------------------------------------------------------------------------------
 
@@ -199,10 +239,10 @@ void EditorWindow::SetEditMenu(const std::vector<EditMenuEntry>& items) {
   }
 }
 
-void EditorWindow::SetFileField(const std::string& text) { fileField_->setText(Q(text)); }
+void EditorWindow::SetFileField(const std::string& text) { fileField_->SetFullText(Q(text)); }
 void EditorWindow::SetInformation(const std::string& text) { information_->setText(Q(text)); }
 void EditorWindow::SetStatusPart(int part, const std::string& text) { status_->SetPart(part, Q(text)); }
-void EditorWindow::SetColumnHeading(const std::string& text) { heading_->setText(Q(text)); }
+void EditorWindow::SetColumnHeading(const std::string& text) { heading_->SetText(Q(text)); }
 void EditorWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText(Q(text)); }
 
 void EditorWindow::ShowProgress(uint64_t done, uint64_t total) {
@@ -229,6 +269,7 @@ void EditorWindow::ShowExportProgress(const std::string& title, uint64_t done, u
 
 void EditorWindow::ListReset() { model_->Reset(); }
 void EditorWindow::ListRowsChanged(size_t first, size_t last) { model_->RowsChanged(first, last); }
+void EditorWindow::FocusList() { list_->setFocus(Qt::OtherFocusReason); }
 void EditorWindow::ReorderList(const LineReorder& reorder) { model_->Reorder(reorder); }
 std::vector<size_t> EditorWindow::SelectedRows() const { return list_->SelectedRows(); }
 size_t EditorWindow::CaretRow() const { return list_->CaretRow(); }

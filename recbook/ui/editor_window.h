@@ -2,13 +2,15 @@
 // The editor's main window: menu bar (an empty greyed popup, then File to Help), the image
 // buttons, the file field, the information label, the tab control with the list, record and
 // header pages, and the five-part status bar with the progress bar. It shows what the presenter
-// tells it and forwards every command, selection, page change and close to it.
+// tells it and forwards every command, selection, page change and close to it. The window can be
+// resized and maximised: the list takes the growth, the status bar stays at the bottom.
 #include <QDialog>
 #include <QPointer>
 #include <map>
 #include <memory>
 
 #include "editor/editor_presenter.h"
+#include "editor/editor_settings.h"
 #include "editor/editor_view.h"
 #include "ui/qt_host.h"
 
@@ -20,6 +22,8 @@ class QProgressDialog;
 
 namespace recbook::ui {
 
+class ColumnHeadingBar;
+class PathField;
 class RecordListModel;
 class RecordListView;
 class RecordPage;
@@ -27,8 +31,9 @@ class StatusParts;
 
 class EditorWindow : public QDialog, public EditorView {
  public:
-  // owner: the caller's window (minimised and restored with the editor), may be null.
-  EditorWindow(EditorStart start, QWidget* owner);
+  // owner: the caller's window (minimised and restored with the editor), may be null. The window
+  // opens at the remembered size, else wide enough for whole list lines where the screen allows.
+  EditorWindow(EditorStart start, QWidget* owner, WindowSize remembered = {});
   ~EditorWindow() override;
 
   // Runs the window modally; returns the last directory when it closed.
@@ -43,6 +48,9 @@ class EditorWindow : public QDialog, public EditorView {
   const StatusParts& status() const { return *status_; }
   QString information() const;
   QString fileField() const;
+  const ColumnHeadingBar& heading() const { return *heading_; }
+  // The size to remember: the normal (not maximised) size.
+  WindowSize windowSize() const;
 
   // EditorView
   void SetTitle(const std::string& title) override;
@@ -61,6 +69,7 @@ class EditorWindow : public QDialog, public EditorView {
   void ShowExportProgress(const std::string& title, uint64_t done, uint64_t total) override;
   void ListReset() override;
   void ListRowsChanged(size_t first, size_t last) override;
+  void FocusList() override;
   void ReorderList(const LineReorder& reorder) override;
   std::vector<size_t> SelectedRows() const override;
   size_t CaretRow() const override;
@@ -84,6 +93,7 @@ class EditorWindow : public QDialog, public EditorView {
   void BuildControls();
   QWidget* BuildListPage();
   QWidget* BuildHeaderPage();
+  void PlaceOnScreen(WindowSize remembered);
 
   EditorStart start_;
   QPointer<QWidget> owner_;
@@ -91,9 +101,9 @@ class EditorWindow : public QDialog, public EditorView {
   std::unique_ptr<EditorPresenter> presenter_;
   std::map<MenuPosition, QMenu*> menus_;
   std::map<int, QAction*> actions_;
-  QLabel* fileField_ = nullptr;
+  PathField* fileField_ = nullptr;
   QLabel* information_ = nullptr;
-  QLabel* heading_ = nullptr;
+  ColumnHeadingBar* heading_ = nullptr;
   QLabel* headerInfo_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   RecordListView* list_ = nullptr;

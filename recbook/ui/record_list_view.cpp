@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "ui/dialog_units.h"
@@ -14,7 +15,8 @@ RecordListView::RecordListView(QWidget* parent) : QListView(parent) {
   setFont(quorla::ui::ListFont());
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setUniformItemSizes(true);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTextElideMode(Qt::ElideNone);
   setWordWrap(false);
@@ -34,6 +36,20 @@ void RecordListView::Attach() {
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
     if (!programmatic_ && !inPress_) emit userSelection(false);
   });
+}
+
+// The item delegate draws the text one focus-frame margin and one pixel inside the item.
+int RecordListView::TextLeft() const {
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  const int itemLeft = model() && model()->rowCount() > 0 ? visualRect(model()->index(0, 0)).left()
+                                                           : -horizontalScrollBar()->value();
+  return itemLeft + margin;
+}
+
+int RecordListView::WidthForCharacters(int characters) const {
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  return fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('M'))) + 2 * margin + 2 * frameWidth() +
+         verticalScrollBar()->sizeHint().width() + 2;
 }
 
 std::vector<size_t> RecordListView::SelectedRows() const {

@@ -1,5 +1,6 @@
 #pragma once
-// The list box of the list page: extended selection, fixed-pitch font, no horizontal scrolling.
+// The list box of the list page: extended selection, fixed-pitch font, scrolled horizontally when
+// the window is narrower than the lines.
 // It tells the window when the user changed the selection (and whether a left press in the tag
 // column, less than 36 pixels from the left edge, did it), double clicks and the right button.
 #include <QListView>
@@ -21,6 +22,10 @@ class RecordListView : public QListView {
   void Attach();
 
   static constexpr int kTagColumnPixels = 36;
+  // The x of the lines' first character in the viewport, horizontal scrolling included.
+  int TextLeft() const;
+  // The width that shows whole lines of the given number of characters, frame and scroll bar included.
+  int WidthForCharacters(int characters) const;
 
  signals:
   void userSelection(bool tagColumnPress);

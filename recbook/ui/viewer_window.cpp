@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 
 #include "listing/sort_orders.h"
+#include "ui/column_heading_bar.h"
 #include "ui/dialog_units.h"
-#include "ui/page_frame.h"
+#include "ui/path_field.h"
+#include "ui/static_label.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
 #include "ui/record_page.h"
@@ -32,8 +34,7 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   open->setObjectName("fileopen");
   connect(open, &QToolButton::clicked, this, [this] { presenter_->OnOpen(); });
   top->addWidget(open);
-  fileField_ = new QLabel;
-  StyleStaticLabel(*fileField_);
+  fileField_ = new PathField;
   top->addWidget(fileField_, 1);
   for (const ViewerButton& b : presenter_->Buttons()) {
     auto* button = new QPushButton(Q(b.text));
@@ -42,7 +43,7 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
     if (b.command == kViewerSorting) {
       sortMenu_ = new QMenu(this);
       for (int id : kViewerSortMenu) {
-        QAction* a = sortMenu_->addAction(Q(SortOrderOf(id).viewerText));
+        QAction* a = sortMenu_->addAction(Q(SortOrderOf(id).viewerText(setup.language)));
         connect(a, &QAction::triggered, this, [this, id] { presenter_->OnSort(id); });
       }
       connect(button, &QPushButton::clicked, this,
@@ -60,16 +61,15 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   tabs_ = new QTabWidget;
   auto* listPage = new QWidget;
   auto* listColumn = new QVBoxLayout(listPage);
-  heading_ = new QLabel;
-  heading_->setFont(quorla::ui::ListFont());
-  StyleStaticLabel(*heading_);
   list_ = new RecordListView;
+  heading_ = new ColumnHeadingBar(*list_);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   model_ = new RecordListModel(presenter_->list(), [this](size_t row) { return presenter_->LineAt(row); }, this);
   list_->setModel(model_);
   list_->Attach();
   listColumn->addWidget(heading_);
-  listColumn->addWidget(list_);
+  listColumn->addWidget(list_, 1);
+  listColumn->setSpacing(0);
   tabs_->addTab(listPage, Q(kTabs[0](setup.language)));
   recordPage_ = new RecordPage;
   tabs_->addTab(recordPage_, Q(kTabs[1](setup.language)));
@@ -106,8 +106,8 @@ QPushButton* ViewerWindow::button(int command) const {
 }
 
 void ViewerWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title)); }
-void ViewerWindow::SetFileField(const std::string& text) { fileField_->setText(Q(text)); }
-void ViewerWindow::SetColumnHeading(const std::string& text) { heading_->setText(Q(text)); }
+void ViewerWindow::SetFileField(const std::string& text) { fileField_->SetFullText(Q(text)); }
+void ViewerWindow::SetColumnHeading(const std::string& text) { heading_->SetText(Q(text)); }
 void ViewerWindow::SetSortLabel(const std::string& text) { sortLabel_->setText(Q(text)); }
 void ViewerWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText(Q(text)); }
 

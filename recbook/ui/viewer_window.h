@@ -17,6 +17,8 @@ class QTabWidget;
 
 namespace recbook::ui {
 
+class ColumnHeadingBar;
+class PathField;
 class RecordListModel;
 class RecordListView;
 class RecordPage;
@@ -54,9 +56,9 @@ class ViewerWindow : public QDialog, public ViewerView {
   std::unique_ptr<ViewerPresenter> presenter_;
   std::vector<std::pair<int, QPushButton*>> buttons_;
   QMenu* sortMenu_ = nullptr;
-  QLabel* fileField_ = nullptr;
+  PathField* fileField_ = nullptr;
   QLabel* sortLabel_ = nullptr;
-  QLabel* heading_ = nullptr;
+  ColumnHeadingBar* heading_ = nullptr;
   QLabel* headerInfo_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   RecordListView* list_ = nullptr;

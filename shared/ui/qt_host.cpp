@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 #include <ctime>
 
@@ -76,7 +79,15 @@ QString QtFilterText(const std::string& filter) {
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
     patterns.replace(';', ' ');
-    out << parts[i].trimmed() + " (" + patterns + ")";
+    // A description that shows its patterns in brackets already gets the dialog's own patterns
+    // there, once; any other gets them appended.
+    QString described = parts[i].trimmed();
+    const qsizetype open = described.lastIndexOf('(');
+    if (described.endsWith(')') && open >= 0)
+      described.truncate(open);
+    else
+      described += ' ';
+    out << described + "(" + patterns + ")";
   }
   return out.join(";;");
 }
@@ -85,6 +96,14 @@ Answer QtHost::Message(std::string_view text, std::string_view title, Buttons bu
   QString t = Q(text);
   t.replace("\r\n", "\n");
   QMessageBox box(ToQt(icon), Q(title), t, ToQt(buttons), parent_);
+  box.setTextFormat(Qt::PlainText);
+  // The texts carry their own line breaks: the box is made wide enough for the longest line (up
+  // to the screen), so that the box adds no breaks of its own.
+  if (auto* label = box.findChild<QLabel*>("qt_msgbox_label")) {
+    const int longest = QFontMetrics(label->font()).boundingRect(QRect(), Qt::TextExpandTabs, t).width() + 4;
+    const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+    label->setMinimumWidth(std::min(longest, screen ? screen->availableGeometry().width() - 120 : longest));
+  }
   box.setWindowModality(Qt::ApplicationModal);
   return FromQt(box.exec(), buttons);
 }

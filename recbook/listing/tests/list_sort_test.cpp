@@ -215,7 +215,7 @@ TEST(SortOrders, ViewerMenuShortTexts) {
                             "Country + freq.Tx", "Country + freq.Rx", "Country + Power",   "Country + Status",
                             "Country + cat.Use", "Country + Date",    "freq.Tx",           "freq.Rx",
                             "Power",             "Date",              "Status",            "Reference"};
-  for (size_t i = 0; i < 16; ++i) EXPECT_EQ(SortOrderOf(kViewerSortMenu[i]).viewerText, expected[i]) << i;
+  for (size_t i = 0; i < 16; ++i) EXPECT_EQ(SortOrderOf(kViewerSortMenu[i]).viewerText(quorla::Language::English), expected[i]) << i;
   for (int id = 300; id <= 315; ++id) EXPECT_EQ(SortOrderOf(id).id, id);
 }
 

@@ -2,16 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <numeric>
 #include <string>
 
 #include "atomic_file.h"
+#include "records/record_text.h"
+#include "io_faults.h"
+#include "session/edited_file_writer.h"
 #include "session/file_commands.h"
+#include "session/file_texts.h"
 #include "platform_paths.h"
 #include "records/exchange_file.h"
+#include "records/exchange_loader.h"
 #include "testing/scripted_host.h"
 
 using namespace recbook;
@@ -287,7 +295,7 @@ TEST_F(FileCommandsTest, ANewFileNeverTouchesTheChosenPathBeforeTheFirstSave) {
   EXPECT_FALSE(commands_.fixedDrive());
   EXPECT_EQ(commands_.recordCount(), 0u);
 
-  host_.ExpectMessage("Writing date of file header: , Today date: 07-12-2026  \r\n\r\n"
+  host_.ExpectMessage("Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
                       "Do you want to replace Writing date by Today date  ?",
                       kCaption + " Date replacement + Save edited file", Buttons::YesNoCancel, Icon::Question,
                       Answer::Yes)
@@ -338,3 +346,210 @@ TEST(FileCommandsCzech, MessagesAndTitlesFollowTheLanguage) {
 }
 
 }  // namespace
+
+// A new file saved with no records is the header alone, and opens again as an empty register.
+TEST_F(FileCommandsTest, ANewEmptyFileSavedOpensAgain) {
+  const std::string path = dir_ + "M_EMPTY.xms";
+  host_.ExpectSaveFileName(path, kCaption + " Create new Exchange data file");
+  ASSERT_EQ(commands_.NewFileCommand(), 0);
+  view_.listed.clear();
+  host_.ExpectMessage("Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
+                      "Do you want to replace Writing date by Today date  ?",
+                      kCaption + " Date replacement + Save edited file", Buttons::YesNoCancel, Icon::Question,
+                      Answer::Yes)
+      .ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok,
+                     Icon::Information);
+  ASSERT_EQ(commands_.SaveFileCommand(false), 0);
+  ASSERT_EQ(Read(path).size(), 219u);
+  host_.ExpectOpenFileName(path, kCaption + " Load Exch. data file");
+  ASSERT_EQ(commands_.OpenFileCommand(), 0);
+  EXPECT_EQ(commands_.recordCount(), 0u);
+  EXPECT_EQ(view_.opened, 0);
+  EXPECT_EQ(view_.headerInfo, "...  starting data from file: 000000  Rec");
+}
+
+// Save file over an edited file that another program changed since it was opened asks first; No
+// leaves that file as the other program wrote it.
+TEST_F(FileCommandsTest, SavingOverAFileChangedOnDiskAsksFirst) {
+  const std::string path = OpenThreeRecords("07122026");
+  commands_.CountChange();
+  const std::string theirs = Header("000001", "07122026") + Record('z');
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, theirs));
+  const std::string question = "File:  " + path + "  \r\nwas  changed  on  disc  since  it  was  loaded  !!  \r\n\r\n"
+                               "Do you want to overwrite it  ?  ";
+  host_.ExpectMessage(question, " " + kCaption + " File save conflict", Buttons::YesNo, Icon::Exclamation, Answer::No);
+  EXPECT_EQ(commands_.SaveFileCommand(false), 1);
+  EXPECT_EQ(Read(path), theirs);
+  EXPECT_EQ(commands_.changes(), 1);
+  host_.ExpectMessage(question, " " + kCaption + " File save conflict", Buttons::YesNo, Icon::Exclamation, Answer::Yes)
+      .ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok, Icon::Information);
+  EXPECT_EQ(commands_.SaveFileCommand(false), 0);
+  EXPECT_EQ(Read(path).size(), 4u * 219);
+  // Saved by this window: no question the next time.
+  host_.ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok, Icon::Information);
+  EXPECT_EQ(commands_.SaveFileCommand(false), 0);
+}
+
+namespace {
+
+// What `vatool xms ARGS` wrote to standard error, and its exit code.
+std::pair<int, std::string> Vatool(const std::string& args, const std::string& dir) {
+  const std::string err = dir + "vatool.err";
+  const int status = std::system((std::string(VATOOL) + " xms " + args + " >/dev/null 2>'" + err + "'").c_str());
+  std::string text;
+  quorla::ReadWholeFile(err, text);
+  return {WEXITSTATUS(status), text};
+}
+
+std::string OnCommandLine(std::string text) {
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+  return text;
+}
+
+}  // namespace
+
+// One table of files through the editor's Open and through every xms command that reads one:
+// the same verdict everywhere, and for a refusal the same message.
+TEST_F(FileCommandsTest, EveryReaderAcceptsAndRefusesTheSameFiles) {
+  const std::string rec(219, 'r'), header = Header("000002", "07122026");
+  const struct {
+    const char* name;
+    std::string bytes;
+    LoadStatus status;
+  } cases[] = {
+      {"empty", "", LoadStatus::NotExchange},
+      {"one-byte", "x", LoadStatus::NotExchange},
+      {"header-only", Header("000000", "07122026"), LoadStatus::Ok},
+      {"221-bytes", Header("000000", "07122026") + "ab", LoadStatus::NotExchange},
+      {"222-bytes", Header("000000", "07122026") + "abc", LoadStatus::Ok},
+      {"438-bytes", Header("000001", "07122026") + rec, LoadStatus::Ok},
+      {"partial-record", header + rec + rec + "partial", LoadStatus::Ok},
+      {"crlf-wrong-count", header + "\r\n" + rec + "\r\n", LoadStatus::NotExchange},
+      {"lf-only", header + "\n" + rec + "\n" + rec + "\n", LoadStatus::Ok},
+      {"cr-only", header + "\r" + rec + "\r" + rec + "\r", LoadStatus::Ok},
+      {"tab-in-crlf", header + "\r\n" + rec + "\r\n" + rec.substr(0, 100) + "\t" + rec.substr(101) + "\r\n",
+       LoadStatus::NotExchange},
+      {"missing", "", LoadStatus::Missing},
+      {"folder", "", LoadStatus::NotRegularFile},
+      {"fifo", "", LoadStatus::NotRegularFile},
+      {"unreadable", header + rec + rec, LoadStatus::Unreadable},
+  };
+  const std::string target = Write("target.xms", Header("000001", "07122026") + rec);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = dir_ + c.name;
+    if (c.status == LoadStatus::NotRegularFile) {
+      ASSERT_EQ(std::string(c.name) == "fifo" ? ::mkfifo(path.c_str(), 0600) : ::mkdir(path.c_str(), 0700), 0);
+    } else if (c.status != LoadStatus::Missing) {
+      Write(c.name, c.bytes);
+    }
+    if (c.status == LoadStatus::Unreadable) {
+      ::chmod(path.c_str(), 0);
+      if (::access(path.c_str(), R_OK) == 0) continue;  // root reads anything
+    }
+    std::string bytes;
+    EXPECT_EQ(LoadExchangeFile(path, bytes), c.status);
+
+    host_.ExpectOpenFileName(path, kCaption + " Load Exch. data file");
+    if (c.status != LoadStatus::Ok) {
+      host_.ExpectMessage(LoadMessage(c.status, path, quorla::Language::English), kCaption + " Open file Error",
+                          Buttons::Ok, Icon::Error)
+          .ExpectOpenFileName("");
+    }
+    EXPECT_EQ(commands_.OpenFileCommand(), c.status == LoadStatus::Ok ? 0 : 1);
+    host_.VerifyAllConsumed();
+
+    const std::string expected = "vatool: " + path + ": " + OnCommandLine(LoadMessage(c.status, path, quorla::Language::English));
+    const std::string q = "'" + path + "'", out = "'" + dir_ + "out.xms'";
+    for (const std::string& args : {"info " + q, "check " + q, "list " + q, "convert --to crlf " + q + " -o " + out,
+                                    "correct " + q + " -o " + out, "sort --order 305 " + q + " -o " + out,
+                                    "select " + q + " -o " + out, "append --records " + q + " '" + target + "'"}) {
+      SCOPED_TRACE(args);
+      const auto [code, err] = Vatool(args, dir_);
+      if (c.status == LoadStatus::Ok) {
+        EXPECT_LE(code, 1) << err;
+      } else {
+        EXPECT_EQ(code, 2);
+        EXPECT_NE(err.find(expected), std::string::npos) << err;
+      }
+    }
+  }
+}
+
+// A file renamed away or removed between its check and its read is still read whole: both go
+// through one open descriptor.
+TEST_F(FileCommandsTest, AFileThatVanishesAfterTheCheckIsReadWhole) {
+  const std::string bytes = Header("000001", "07122026") + "\r\n" + Record('v') + "\r\n";
+  const std::string path = Write("vanishing.txt", bytes);
+  ExchangeReader reader;
+  ASSERT_EQ(reader.Open(path), LoadStatus::Ok);
+  ASSERT_EQ(::unlink(path.c_str()), 0);
+  std::string got;
+  ASSERT_EQ(reader.ReadAll(got), LoadStatus::Ok);
+  EXPECT_EQ(got, Header("000001", "07122026") + Record('v'));
+}
+
+// The save through its "#tmp" staging file with the N-th file call failing, N = 1, 2, ... until a
+// save meets no fault: each failed save leaves the edited file byte for byte and no staging or
+// temporary file behind.
+TEST_F(FileCommandsTest, EveryFailingCallOfASaveLeavesTheFileAndNothingBehind) {
+  ::setenv("TMPDIR", (dir_ + "tmp").c_str(), 1);
+  ::mkdir((dir_ + "tmp").c_str(), 0700);
+  const std::string path = OpenThreeRecords("07122026");
+  const std::string before = Read(path);
+  const std::string header = SavedHeader(before.substr(0, 219), 2, "07122026");
+  const std::vector<uint32_t> listed = {3, 1};
+  const auto entries = [](const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const auto privateBefore = entries(quorla::PrivateTempDirectory());
+  const auto besideBefore = entries(dir_);
+  long n = 1;
+  for (; n < 1000; ++n) {
+    quorla::ArmIoFault(n);
+    const bool saved = WriteEditedFile(commands_.workingCopy(), header, listed, path);
+    const bool met = quorla::IoFaultMet();
+    quorla::ArmIoFault(0);
+    if (!met) break;
+    EXPECT_FALSE(saved) << "fault at call " << n;
+    EXPECT_EQ(Read(path), before) << "fault at call " << n;
+    EXPECT_EQ(entries(quorla::PrivateTempDirectory()), privateBefore) << "fault at call " << n;
+    EXPECT_EQ(entries(dir_), besideBefore) << "fault at call " << n;
+  }
+  EXPECT_GE(n, 6) << "the staging file's writes and the replace's writes, sync, close and rename";
+  EXPECT_EQ(Read(path), header + Record('c') + Record('a'));
+  ::unsetenv("TMPDIR");
+}
+
+// A temporary folder that is not private is refused, and the save says so instead of blaming the disk.
+TEST_F(FileCommandsTest, ASaveThroughAnOpenTemporaryFolderIsRefusedAndSaysWhy) {
+  const std::string path = OpenThreeRecords("07122026");
+  const std::string before = Read(path);
+  ::setenv("TMPDIR", (dir_ + "tmp").c_str(), 1);
+  const std::string folder = dir_ + "tmp/quorla-" + std::to_string(::getuid());
+  std::filesystem::create_directories(folder);
+  ::chmod(folder.c_str(), 0777);
+  host_.ExpectMessage(LoadMessage(LoadStatus::TempFolderNotPrivate, "", quorla::Language::English),
+                      kCaption + " Saving Error", Buttons::AbortRetryIgnore, Icon::Error, Answer::Abort);
+  EXPECT_EQ(commands_.SaveFileCommand(false), 1);
+  EXPECT_EQ(Read(path), before);
+  EXPECT_TRUE(std::filesystem::is_empty(folder)) << "nothing was written into it";
+  ::unsetenv("TMPDIR");
+}
+
+namespace recbook {
+namespace {
+
+// A blank writing date shows as a blank date is shown elsewhere, in both languages.
+TEST(FileTexts, WritingDateQuestionShowsABlankDate) {
+  EXPECT_EQ(file_texts::WritingDateQuestion(quorla::Language::English, DateToDisplay("        "), "07-12-2026"),
+            "Writing date of file header: 00-00-0000, Today date: 07-12-2026  \r\n\r\n"
+            "Do you want to replace Writing date by Today date  ?");
+  EXPECT_NE(file_texts::WritingDateQuestion(quorla::Language::Czech, "", "07-12-2026").find(": 00-00-0000, "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace recbook

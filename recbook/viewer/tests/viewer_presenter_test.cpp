@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "listing/list_heading.h"
 #include "records/item_table.h"
 #include "records/record_builder.h"
 #include "testing/scripted_host.h"
@@ -111,6 +112,23 @@ class ViewerTest : public ::testing::Test {
   RecordingViewerView view_;
   ScratchFolder dir_;
 };
+
+// In Czech the heading and the sort label are Czech, before and after a sort.
+TEST_F(ViewerTest, CzechHeadingAndSortLabel) {
+  ViewerSetup setup = Setup(ViewerMode::Append);
+  setup.language = quorla::Language::Czech;
+  setup.tagged = {Record("TAGGED")};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  EXPECT_EQ(view_.sortLabel, "Původní pořadí");
+  EXPECT_NE(view_.heading.find("Jméno stanice"), std::string::npos);
+  host_.ExpectOpenFileName(dir_.Sample("other.xms", 10, 5), kCaption + " Otevření ''Exch. data'' souboru");
+  viewer.OnOpen();
+  viewer.OnSort(315);
+  EXPECT_EQ(view_.sortLabel, "Reference");
+  EXPECT_EQ(view_.heading, ViewerHeading(ListView::B, quorla::Language::Czech));
+  EXPECT_NE(view_.heading.find("Reference koordinace"), std::string::npos);
+}
 
 TEST_F(ViewerTest, AppendWritesTheOtherFileWithTheTaggedRecordsAfterIt) {
   const std::string other = dir_.Sample("other.xms", 10, 5);
@@ -249,3 +267,22 @@ TEST(StationTransfer, TxTransferFields) {
 }
 
 }  // namespace
+
+// Another program changed the file after it was listed: the append asks before it replaces the
+// file, whose new records the list does not hold; No leaves the file as the other program wrote it.
+TEST_F(ViewerTest, AppendToAFileChangedSinceItWasListedAsksFirst) {
+  const std::string other = dir_.Sample("other.xms", 10, 5);
+  ViewerSetup setup = Setup(ViewerMode::Append);
+  setup.tagged = {Record("TAGGED")};
+  ViewerPresenter viewer(host_, view_, setup);
+  viewer.Start();
+  host_.ExpectOpenFileName(other, kCaption + " Load Exch. data file");
+  viewer.OnOpen();
+  const std::string theirs = ReadFile(dir_.Sample("other.xms", 12, 6));
+  host_.ExpectMessage("File:  " + other + "  \r\nwas  changed  on  disc  since  it  was  loaded  !!  \r\n\r\n"
+                      "Do you want to overwrite it  ?  ",
+                      " " + kCaption + " File save conflict", Buttons::YesNo, Icon::Exclamation, Answer::No);
+  viewer.OnCommand(kViewerAppend);
+  EXPECT_EQ(ReadFile(other), theirs);
+  EXPECT_EQ(view_.closed, 0);
+}
