@@ -11,6 +11,7 @@
 #include <string>
 
 #include "editor_baselines.h"
+#include "quiet_host.h"
 #include "editor/editor_presenter.h"
 
 namespace {
@@ -27,7 +28,7 @@ double ResidentBytes() {
 }
 
 // Answers the open dialog with the file; anything else is not asked while opening.
-class OpenHost : public quorla::Host {
+class OpenHost : public quorla::QuietHost {
  public:
   quorla::Answer Message(std::string_view text, std::string_view, quorla::Buttons, quorla::Icon) override {
     message = text;
@@ -38,18 +39,19 @@ class OpenHost : public quorla::Host {
     if (!message.empty()) return {};
     return bench::MillionRecordFile();
   }
-  std::string message;
-  std::string SaveFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string ChooseDirectory(std::string_view, std::string_view) override { return {}; }
-  void Beep() override {}
-  void SetClipboardText(std::string_view) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardPicture(const quorla::Picture&) override {}
-  bool OpenWebPage(std::string_view) override { return false; }
   quorla::LocalTime Now() override { return {2026, 12, 7, 0, 0, 0}; }
-  bool SetClock(const quorla::LocalTime&) override { return false; }
   void ProcessEvents() override { ++pumps; }
+  std::string message;
   long pumps = 0;
+};
+
+// A header page that shows nothing.
+class NullHeaderForm : public HeaderFormView {
+ public:
+  void ShowBoxText(int, const std::string&) override {}
+  void FocusBox(int, int, int) override {}
+  void ShowChanged(bool) override {}
+  void ShowStatus(const std::string&) override {}
 };
 
 // A window that shows nothing: the cost measured is the presenter's.
@@ -81,8 +83,8 @@ class NullView : public EditorView {
   size_t CaretRow() const override { return 0; }
   void SelectRows(std::span<const size_t>, size_t) override {}
   void ShowPage(Page) override {}
-  void ShowRecordItems(const std::vector<PageItem>&) override {}
-  void ShowHeaderItems(const std::vector<PageItem>&) override {}
+  RecordFormView& RecordForm() override { return recordForm_; }
+  HeaderFormView& HeaderForm() override { return headerForm_; }
   std::optional<HeaderValues> AskTaggedHeader(const std::string&, const HeaderValues&, const std::string&) override {
     return std::nullopt;
   }
@@ -90,6 +92,10 @@ class NullView : public EditorView {
   void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
   void CloseWindow() override {}
   long steps = 0;
+
+ private:
+  NoRecordFormPage recordForm_;
+  NullHeaderForm headerForm_;
 };
 
 void BM_CpBaseline(benchmark::State& state) { bench::CpMillionRecordFile(state); }

@@ -14,6 +14,7 @@
 #include "listing/tagged_file.h"
 #include "records/record_text.h"
 #include "correction/correction_dialog_presenter.h"
+#include "forms/form_texts.h"
 #include "terrain_settings.h"
 
 namespace recbook {
@@ -25,8 +26,15 @@ using quorla::Icon;
 namespace {
 
 constexpr quorla::BiText kTitle{" Editor of Exchange data files VA-99, MS  ", " Editor ''Exchange data'' souborů VA-99, MS  "};
-constexpr quorla::BiText kRecNo{"Rec No. =", "Rec č. ="};
-constexpr quorla::BiText kNewRecNo{"New Rec No. =", "Nový Rec č. ="};
+using form_texts::kNewRecNo;
+using form_texts::kRecNo;
+
+constexpr quorla::BiText kSaveChanges{"           Save  changes  ?", "           Uložit  změny  ?"};
+
+FormSetup FormSetupOf(const EditorStart& start) {
+  const std::array<int, 4>& p = start.geoBoxProperties;
+  return {start.language, start.caption, {p[0], p[1], p[2], p[3]}};
+}
 
 }  // namespace
 
@@ -35,8 +43,12 @@ EditorPresenter::EditorPresenter(quorla::Host& host, EditorView& view, EditorSta
       view_(view),
       start_(std::move(start)),
       files_(host, *this, start_.language, start_.caption),
-      search_(host, *this, list_, files_, counts_, start_.language, start_.caption) {
+      search_(host, *this, list_, files_, counts_, start_.language, start_.caption),
+      recordForm_(host, view.RecordForm(), FormSetupOf(start_)),
+      headerForm_(host, view.HeaderForm(), FormSetupOf(start_)) {
   files_.setLastDirectory(start_.lastDirectory);
+  recordForm_.SetOnChange([this] { files_.SetFormDirty(true); });
+  headerForm_.SetOnChange([this] { files_.SetFormDirty(true); });
 }
 
 void EditorPresenter::Start() {
@@ -98,6 +110,14 @@ void EditorPresenter::OnCommand(int id) {
     case kErrorCodesHelp: search_.ShowErrorCodes(); return;
     case kRenameEdited: files_.RenameEditedFileCommand(); return;
     case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
+    case kFormFirstButton:
+    case kSaveRecord:
+    case kAddRecord:
+    case kClearRecord:
+    case kRestoreRecord:
+    case kSaveHeader:
+    case kClearHeader:
+    case kRestoreHeader: FormCommand(id); return;
     default: break;
   }
   if (IsSortOrder(id) && !list_.empty()) return Sort(id);
@@ -245,6 +265,7 @@ void EditorPresenter::OnDoubleClick(size_t row) {
 void EditorPresenter::OnPageRequest(int page) {
   view_.ShowPage(static_cast<Page>(page_));  // the tab goes back until the change is allowed
   if (building_ || page == page_) return;
+  if (!MayLeaveForm()) return;
   if (page == kListPage) return ShowListPage();
   if (page == kHeaderPage) return ShowHeaderPage();
   if (page != kRecordPage) return;
@@ -253,24 +274,31 @@ void EditorPresenter::OnPageRequest(int page) {
   ShowRecordOfRow(rows.front());
 }
 
-bool EditorPresenter::ShowRecordOfRow(size_t row) {
+bool EditorPresenter::LoadRecordOfRow(size_t row) {
   char text[kRecordSize];
   const uint32_t k = list_.RecordNumber(row);
   if (!files_.workingCopy().ReadRecord(k, text)) return false;
-  view_.ShowRecordItems(StationPageItems(RecordFromText<StationRecord>({text, kRecordSize})));
+  recordForm_.Load(RecordFromText<StationRecord>({text, kRecordSize}), k);
+  return true;
+}
+
+void EditorPresenter::LoadHeader() {
+  char text[kRecordSize];
+  const bool read = files_.workingCopy().IsOpen() && files_.workingCopy().ReadRecord(0, text);
+  headerForm_.Load(RecordFromText<HeaderRecord>(read ? std::string_view(text, kRecordSize) : std::string_view()));
+}
+
+bool EditorPresenter::ShowRecordOfRow(size_t row) {
+  if (!LoadRecordOfRow(row)) return false;
   page_ = kRecordPage;
   view_.ShowPage(kRecordPage);
-  SetInformation(Text(kRecNo) + NumberText(k));
+  SetInformation(Text(kRecNo) + NumberText(list_.RecordNumber(row)));
   RebuildEditMenu();
   return true;
 }
 
 void EditorPresenter::ShowHeaderPage() {
-  char text[kRecordSize];
-  if (files_.workingCopy().IsOpen() && files_.workingCopy().ReadRecord(0, text))
-    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
-  else
-    view_.ShowHeaderItems({});
+  LoadHeader();
   page_ = kHeaderPage;
   view_.ShowPage(kHeaderPage);
   SetInformation("");
@@ -284,17 +312,29 @@ void EditorPresenter::ShowListPage() {
   RebuildEditMenu();
 }
 
-// The list page has the tag and batch commands; the record and header pages show their record
-// and have no Edit commands.
+// The list page has the tag and batch commands, the record and header pages their form's.
 void EditorPresenter::RebuildEditMenu() {
   std::vector<EditMenuEntry> items;
-  if (page_ == kListPage && search_.searching())
+  const bool searching = search_.searching();
+  if (page_ == kRecordPage) {
+    const bool cancelNew = recordForm_.isNew() && !searching;
+    items = {{kSaveRecord, Text(form_texts::kSaveRecord), !searching},
+             {0, "", true},
+             {kAddRecord, Text(form_texts::kAddRecord), !searching},
+             {kClearRecord, Text(form_texts::kClearRecord), !searching},
+             {kRestoreRecord, Text(cancelNew ? form_texts::kCancelNewRecord : form_texts::kRestoreRecord), true}};
+  } else if (page_ == kHeaderPage) {
+    items = {{kSaveHeader, Text(form_texts::kSaveHeader), true},
+             {0, "", true},
+             {kClearHeader, Text(form_texts::kClearHeader), true},
+             {kRestoreHeader, Text(form_texts::kRestoreHeader), true}};
+  } else if (searching)
     for (const SearchMenuItem& item : search_.EditMenu()) items.push_back({item.id, item.text, item.enabled});
-  else if (page_ == kListPage)
+  else
     for (const EditMenuItem& item : kListEditMenu)
       items.push_back({item.id, Text(item.text), item.id == 0 || EditMenuItemEnabled(item.id, list_, files_.fixedDrive())});
   view_.SetEditMenu(items);
-  view_.SetMenuEnabled(MenuPosition::Edit, page_ == kListPage && files_.workingCopy().IsOpen());
+  view_.SetMenuEnabled(MenuPosition::Edit, files_.workingCopy().IsOpen());
 }
 
 void EditorPresenter::RefreshMenus() {
@@ -386,14 +426,12 @@ void EditorPresenter::ReloadCorrected(const CorrectionOutcome& outcome) {
   if (!list_.empty()) SelectRow(0);
   RefreshMenus();
   RefreshStatus();
-  char text[kRecordSize];
-  if (copy.ReadRecord(0, text)) view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
+  LoadHeader();
 }
 
 // --- what the file commands tell the window -------------------------------------------------------
 
-// The record and header pages are read-only: no form ever holds edits to store.
-void EditorPresenter::StoreForm() {}
+bool EditorPresenter::StoreForm() { return page_ == kHeaderPage ? StoreHeader() : StoreRecord(); }
 
 std::vector<uint32_t> EditorPresenter::ListedRecords(bool taggedOnly) const {
   return taggedOnly ? TaggedRecordNumbers(list_) : list_.RecordNumbers();
@@ -433,13 +471,8 @@ void EditorPresenter::ShowOpenedFile(uint64_t) {
   } else {
     SetStatus(0, "");
   }
-  char text[kRecordSize];
-  if (!list_.empty() && files_.workingCopy().ReadRecord(list_.RecordNumber(0), text))
-    view_.ShowRecordItems(StationPageItems(RecordFromText<StationRecord>({text, kRecordSize})));
-  else
-    view_.ShowRecordItems({});
-  if (files_.workingCopy().ReadRecord(0, text))
-    view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({text, kRecordSize})));
+  if (list_.empty() || !LoadRecordOfRow(0)) recordForm_.LoadNew(NextRecordNumber());
+  LoadHeader();
   ShowListPage();
   if (!list_.empty()) view_.FocusList();
   if (closeAfterBuild_) {
@@ -456,12 +489,10 @@ void EditorPresenter::ShowNewFile() {
   ShowOrderTexts();
   RefreshMenus();
   RefreshStatus();
-  view_.ShowRecordItems({});
-  view_.ShowHeaderItems({});
+  LoadHeader();
   page_ = kRecordPage;
   view_.ShowPage(kRecordPage);
-  SetInformation(Text(kNewRecNo) + NumberText(static_cast<long long>(files_.recordCount() + 1)));
-  RebuildEditMenu();
+  NewRecord();
 }
 
 void EditorPresenter::ShowNoFile() {
@@ -470,10 +501,126 @@ void EditorPresenter::ShowNoFile() {
   list_.Clear();
   view_.ListReset();
   for (int part = 0; part < 4; ++part) SetStatus(part, "");
-  view_.ShowRecordItems({});
-  view_.ShowHeaderItems({});
+  recordForm_.Load(RecordFromText<StationRecord>(""), 0);
+  LoadHeader();
   RefreshMenus();
   ShowListPage();
+}
+
+// --- the record and header forms ------------------------------------------------------------------
+
+uint32_t EditorPresenter::NextRecordNumber() const {
+  const uint64_t stored = files_.workingCopy().IsOpen() ? files_.workingCopy().StoredRecords() : 1;
+  return static_cast<uint32_t>(stored == 0 ? 1 : stored);
+}
+
+void EditorPresenter::NewRecord() {
+  recordForm_.LoadNew(NextRecordNumber());
+  SetInformation(Text(kNewRecNo) + NumberText(NextRecordNumber()));
+  RebuildEditMenu();
+}
+
+void EditorPresenter::FormCommand(int id) {
+  if (!files_.workingCopy().IsOpen()) return;
+  const bool searching = search_.searching();
+  if (page_ == kRecordPage) {
+    switch (id) {
+      case kFormFirstButton:
+        if (searching) return recordForm_.FindError(search_.mode());
+        return NewRecord();
+      case kSaveRecord:
+        if (StoreRecord()) files_.CountChange();
+        return;
+      case kAddRecord:
+        if (!searching) NewRecord();
+        return;
+      case kClearRecord: {
+        if (searching) return;
+        const std::vector<size_t> rows = view_.SelectedRows();
+        if (list_.empty() || rows.size() != 1) return NewRecord();
+        return recordForm_.LoadDefaults();
+      }
+      case kRestoreRecord: {
+        const std::vector<size_t> rows = view_.SelectedRows();
+        if (list_.empty() || rows.empty()) return NewRecord();
+        if (LoadRecordOfRow(rows.front())) files_.SetFormDirty(false);
+        SetInformation(Text(kRecNo) + NumberText(recordForm_.number()));
+        return RebuildEditMenu();
+      }
+      default: return;
+    }
+  }
+  if (page_ != kHeaderPage) return;
+  switch (id) {
+    case kSaveHeader:
+      if (StoreHeader()) files_.CountChange();
+      return;
+    case kClearHeader: return headerForm_.Clear();
+    case kRestoreHeader:
+      LoadHeader();
+      files_.SetFormDirty(false);
+      return;
+    default: return;
+  }
+}
+
+// The checked record goes to its place in the working copy (a new one after the last), its line
+// is placed by the sort order in force and selected. During an error search the line loses its
+// mark, the count of marked records goes down by one and the next marked line is selected.
+bool EditorPresenter::StoreRecord() {
+  const std::optional<StationRecord> record = recordForm_.CheckedRecord(search_.mode());
+  if (!record) return false;
+  const bool added = recordForm_.isNew();
+  const uint32_t k = added ? NextRecordNumber() : recordForm_.number();
+  if (!files_.workingCopy().WriteRecord(k, record->text())) {
+    host_.Message(Text(form_texts::kNotStored), start_.caption + Text(form_texts::kErrorTitle), Buttons::Ok,
+                  Icon::Error);
+    return false;
+  }
+  const size_t old = list_.RowOfRecord(k);
+  const bool wasMarked = old < list_.size() && list_.Mark(old) != ' ' && search_.searching();
+  const size_t row = list_.PlaceRecord(*record, k);
+  if (added) ++counts_.added;
+  files_.SetFormDirty(false);
+  recordForm_.Stored(k);
+  view_.ListReset();
+  SelectRow(search_.searching() && wasMarked ? search_.RecordCorrected(row) : row);
+  SetInformation(Text(kRecNo) + NumberText(k));
+  RebuildEditMenu();
+  RefreshStatus();
+  return true;
+}
+
+bool EditorPresenter::StoreHeader() {
+  const std::optional<std::string> header = headerForm_.CheckedHeader();
+  if (!header) return false;
+  if (!files_.workingCopy().WriteRecord(0, *header)) {
+    host_.Message(Text(form_texts::kNotStored), start_.caption + Text(form_texts::kErrorTitle), Buttons::Ok,
+                  Icon::Error);
+    return false;
+  }
+  files_.SetFormDirty(false);
+  headerForm_.Stored();
+  return true;
+}
+
+bool EditorPresenter::MayLeaveForm() {
+  if (page_ == kListPage || !files_.formDirty()) return true;
+  const Answer a = host_.Message(Text(kSaveChanges), " " + start_.caption, Buttons::YesNoCancel, Icon::Question);
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::Yes) {
+    if (!StoreForm()) return false;
+    files_.CountChange();
+    return true;
+  }
+  files_.SetFormDirty(false);  // No: the edits are dropped, the form shows the stored data again
+  if (page_ == kHeaderPage) {
+    LoadHeader();
+  } else if (!recordForm_.isNew()) {
+    const size_t row = list_.RowOfRecord(recordForm_.number());
+    if (row < list_.size()) LoadRecordOfRow(row);
+  }
+  return true;
 }
 
 }  // namespace recbook

@@ -9,6 +9,8 @@
 
 #include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
+#include "forms/header_form_presenter.h"
+#include "forms/record_form_presenter.h"
 #include "host.h"
 #include "listing/record_list.h"
 #include "listing/tagging.h"
@@ -55,10 +57,12 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   const EditCounts& counts() const { return counts_; }
   bool building() const { return building_; }
   const EditorStart& start() const { return start_; }
+  RecordFormPresenter& recordForm() { return recordForm_; }
+  HeaderFormPresenter& headerForm() { return headerForm_; }
 
  private:
   // FileCommandsView
-  void StoreForm() override;
+  bool StoreForm() override;
   std::vector<uint32_t> ListedRecords(bool taggedOnly) const override;
   std::optional<std::string> TaggedRecordsHeader(const std::string& target) override;
   void ShowFileField(const std::string& text) override { view_.SetFileField(text); }
@@ -79,8 +83,7 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   void ListLinesRemoved() override;
   void SelectRow(size_t row) override;
   void SetSearchStatus(const std::string& text) override;
-  // The record page shows records read-only until the forms exist: it has no first button yet.
-  void SetFormFirstButton(const std::string&) override {}
+  void SetFormFirstButton(const std::string& text) override { recordForm_.ShowFirstButton(text); }
 
   // The automatic correction: the dialog runs the pass, the editor rebuilds its list from the
   // corrected working copy.
@@ -101,6 +104,19 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   void ShowListPage();
   bool ShowRecordOfRow(size_t row);
   void ShowHeaderPage();
+  // The forms: a record or the header from the working copy into its form.
+  bool LoadRecordOfRow(size_t row);
+  void LoadHeader();
+  // The record page's and header page's commands. The stores write the checked form into the
+  // working copy; false when a check refused it. The change is counted by the caller.
+  void FormCommand(int id);
+  bool StoreRecord();
+  bool StoreHeader();
+  void NewRecord();
+  // The number a record added now gets: the working copy's record count + 1.
+  uint32_t NextRecordNumber() const;
+  // Leaving a changed form asks whether to store it; false when the page must stay.
+  bool MayLeaveForm();
   void RebuildEditMenu() override;
   void RefreshMenus();
   void RefreshStatus() override;
@@ -116,6 +132,8 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   RecordList list_;
   EditCounts counts_;
   ErrorSearchPresenter search_;
+  RecordFormPresenter recordForm_;
+  HeaderFormPresenter headerForm_;
   int page_ = kListPage;
   bool building_ = false;
   bool stopBuild_ = false;

@@ -11,7 +11,8 @@
 
 #include "editor/editor_menus.h"
 #include "listing/record_list.h"
-#include "session/record_pages.h"
+#include "forms/header_form_view.h"
+#include "forms/record_form_view.h"
 #include "viewer/viewer_setup.h"
 #include "records/record_builder.h"
 
@@ -69,9 +70,9 @@ class EditorView {
   virtual void SelectRows(std::span<const size_t> rows, size_t caret) = 0;
 
   virtual void ShowPage(Page page) = 0;
-  // The record page (items of the record; empty = cleared) and the header page.
-  virtual void ShowRecordItems(const std::vector<PageItem>& items) = 0;
-  virtual void ShowHeaderItems(const std::vector<PageItem>& items) = 0;
+  // The pages of the record form and the header form; they live as long as the window.
+  virtual RecordFormView& RecordForm() = 0;
+  virtual HeaderFormView& HeaderForm() = 0;
 
   // The header dialog of a save of tagged records: the fields as the user confirmed them with OK,
   // nullopt on Cancel. The dialog checks the fields itself (tagged_header_check.h).

@@ -7,6 +7,7 @@ enum Command : int {
   kEscape = 2,
   kNewButton = 6,
   kOpenButton = 7,
+  kFormFirstButton = 4,  // the record form's " New Rec" / " Find error"
   kToggleTags = 10,  // a press in the list's tag column
   // File
   kNewFile = 101,
@@ -27,6 +28,14 @@ enum Command : int {
   kRemoveTagged = 208,
   kRenameEdited = 209,
   kDeleteEdited = 210,
+  // Edit, on the record page (219 also the form's diskette) and on the header page
+  kSaveRecord = 219,
+  kAddRecord = 220,
+  kClearRecord = 221,
+  kRestoreRecord = 222,
+  kSaveHeader = 229,
+  kClearHeader = 230,  // also the header form's " Clear"
+  kRestoreHeader = 231,
   // Corrections
   kAutomaticCorrection = 401,
   kCalcErrorSearch = 402,

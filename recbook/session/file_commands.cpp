@@ -28,8 +28,8 @@ Answer FileCommands::Tell(std::string_view text, std::string_view title, Buttons
 std::string FileCommands::Title(const quorla::BiText& text) const { return caption_ + std::string(text(language_)); }
 
 bool FileCommands::StoreDirtyForm() {
-  if (!formDirty_) return false;
-  view_.StoreForm();
+  if (!formDirty_) return true;
+  if (!view_.StoreForm()) return false;
   formDirty_ = false;
   ++changes_;
   return true;
@@ -163,7 +163,7 @@ int FileCommands::SaveFileCommand(bool ask) {
     if (a == Answer::No) return 0;
     if (a == Answer::Cancel) return 1;
   }
-  StoreDirtyForm();
+  if (!StoreDirtyForm()) return 1;
   std::string target = editedFile_;
   if (quorla::KindOfDrive(editedFile_) == quorla::DriveKind::CdRom) {
     Tell(texts::kLoadedFromCdRom(language_), Title(texts::kDriveErrorTitle), Buttons::Ok, Icon::Error);
@@ -198,7 +198,7 @@ int FileCommands::SaveFileCommand(bool ask) {
 
 int FileCommands::SaveFileAsCommand(bool taggedOnly) {
   if (!copy_.IsOpen()) return 0;
-  StoreDirtyForm();
+  if (!StoreDirtyForm()) return 1;
   const auto& title = taggedOnly ? texts::kSaveTaggedAsTitle : texts::kSaveAsTitle;
   const std::string path = SaveAsDialog(BareName(editedFile_), title(language_));
   if (path.empty()) return 1;
@@ -217,7 +217,7 @@ int FileCommands::SaveFileAsCommand(bool taggedOnly) {
 
 int FileCommands::SaveCrLfAsCommand() {
   if (!copy_.IsOpen()) return 0;
-  StoreDirtyForm();
+  if (!StoreDirtyForm()) return 1;
   std::string name = BareName(editedFile_);
   for (char& c : name) c = c == '.' ? '_' : c;
   const std::string path = SaveAsDialog(name + ".txt", texts::kCrLfTitle(language_));

@@ -19,8 +19,9 @@ namespace recbook {
 class FileCommandsView {
  public:
   virtual ~FileCommandsView() = default;
-  // Writes the record or header form into the working copy (the form was dirty).
-  virtual void StoreForm() = 0;
+  // Writes the record or header form into the working copy (the form was dirty); false when the
+  // form's checks refused it (the user was told), which ends the command.
+  virtual bool StoreForm() = 0;
   // Record numbers of the listed records in list order; with taggedOnly only the tagged ones.
   virtual std::vector<uint32_t> ListedRecords(bool taggedOnly) const = 0;
   // The header of a save of tagged records into target, from the header dialog; nullopt when
@@ -81,7 +82,7 @@ class FileCommands {
   std::optional<std::string> WritingDate(const std::string& header);
   quorla::Answer Tell(std::string_view text, std::string_view title, quorla::Buttons buttons, quorla::Icon icon);
   std::string Title(const quorla::BiText& text) const;
-  // Stores a dirty form into the working copy (one more change).
+  // Stores a dirty form into the working copy (one more change); false when the form refused.
   bool StoreDirtyForm();
   // The save question before another file replaces this one; true when the user cancelled.
   bool AskToSaveFirst();

@@ -7,7 +7,9 @@
 #include "editor/editor_presenter.h"
 #include "editor/help_texts.h"
 #include "platform_paths.h"
+#include "atomic_file.h"
 #include "editor_test_support.h"
+#include "tests/clean_station.h"
 #include "listing/list_heading.h"
 #include "records/item_table.h"
 #include "records/record_text.h"
@@ -85,9 +87,8 @@ TEST_F(EditorPresenterTest, OpenBuildsTheListWithItsStatusTexts) {
   EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   EXPECT_TRUE(view_.items[103]);
   EXPECT_EQ(view_.fileField.rfind(dir_.path() + "five.xms  (", 0), 0u) << view_.fileField;
-  ASSERT_EQ(view_.recordItems.size(), kStationItemCount);  // the first record on the record page
-  EXPECT_EQ(view_.recordItems[0].code, "[1A]");
-  EXPECT_EQ(view_.headerItems[2].value, "O");  // the header page: contents code of the sample
+  EXPECT_EQ(view_.recordForm.number, "Rec No. = 1");  // the first record in the record form
+  EXPECT_EQ(view_.headerForm.boxes[13], "O");  // the header form: contents code of the sample
   // Status texts go out only when they change: selecting the same line again sends nothing.
   const int writes = view_.statusWrites;
   Select({0});
@@ -168,10 +169,10 @@ TEST_F(EditorPresenterTest, PageChangesFollowTheSelection) {
   presenter_.OnPageRequest(kRecordPage);
   EXPECT_EQ(view_.page, kRecordPage);
   EXPECT_EQ(view_.information, "Rec No. = 4");
-  EXPECT_FALSE(view_.menus[MenuPosition::Edit]);  // the record page has no Edit commands yet
+  EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   presenter_.OnPageRequest(kHeaderPage);
   EXPECT_EQ(view_.page, kHeaderPage);
-  EXPECT_EQ(view_.headerItems[8].value, "000005");
+  EXPECT_EQ(view_.headerForm.boxes[19], "000005");
   presenter_.OnPageRequest(kListPage);
   EXPECT_TRUE(view_.menus[MenuPosition::Edit]);
   EXPECT_EQ(view_.information, "");
@@ -439,7 +440,7 @@ TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch)
   ASSERT_EQ(view_.information, "DEL Rec: 1");
   presenter_.OnCommand(403);
   ASSERT_NE(presenter_.list().Mark(presenter_.list().RowOfRecord(3)), ' ');
-  view_.headerItems.clear();
+  view_.headerForm.boxes.clear();
 
   host_.ExpectMessage(
       "You have made  1  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
@@ -457,10 +458,120 @@ TEST_F(EditorPresenterTest, CorrectionReloadsTheListInFileOrderAndEndsTheSearch)
   EXPECT_EQ(view_.status[4], "...  starting data from file:  5  Rec");
   EXPECT_EQ(view_.information, "");
   EXPECT_EQ(presenter_.counts().deleted, 0);
-  EXPECT_FALSE(view_.headerItems.empty());
+  EXPECT_FALSE(view_.headerForm.boxes.empty());
   EXPECT_EQ(view_.selected, (std::set<size_t>{0}));
 }
 
+// --- the record and header forms in the editor ------------------------------------------------------
+
+namespace {
+
+std::string FileOf(const std::vector<StationRecord>& records) {
+  std::string bytes = FixWidth("01Register                                                                        OCZEJAN NOVAK", kRecordSize);
+  bytes.replace(126, 6, "123456");
+  bytes.replace(186, 14, std::to_string(1000000 + records.size()).substr(1) + "07122026");
+  for (const StationRecord& r : records) bytes.append(r.bytes, kRecordSize);
+  return bytes;
+}
+
+// The road of a user: open a file, search its errors, correct a record in the form, save it and
+// the file; the file on disk holds the correction and nothing else changed.
+TEST_F(EditorPresenterTest, ErrorSearchCorrectedInTheFormAndSaved) {
+  const std::vector<StationRecord> records{Fixed(), Fixed({{Item::k4B, ""}}), Fixed(), Fixed({{Item::k1Z, "7"}})};
+  const std::string path = dir_.path() + "M_ROAD.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf(records)));
+  Open(path);
+  presenter_.OnCommand(kAllErrorSearch);
+  EXPECT_EQ(view_.recordForm.firstButton, " Find error");
+  EXPECT_EQ(view_.status[2], " Rec with Errors:  2");
+  ASSERT_EQ(view_.selected, (std::set<size_t>{1}));
+
+  presenter_.OnPageRequest(kRecordPage);
+  ASSERT_EQ(view_.page, kRecordPage);
+  for (int id : {kSaveRecord, kAddRecord, kClearRecord}) EXPECT_FALSE(view_.editMenuItem(id)->enabled) << id;
+  host_.ExpectMessage("Missing Country of station  !!  ", kCaption + " Error", Buttons::Ok, Icon::Exclamation);
+  presenter_.OnCommand(kFormFirstButton);
+  EXPECT_EQ(view_.recordForm.focus, (Focus{19, 0, 3}));
+  presenter_.recordForm().Typed(19, "cze", 3);
+  host_.ExpectMessage("No errors  or  no next errors  !!  ", kCaption + " no Error", Buttons::Ok, Icon::Information);
+  presenter_.OnCommand(kFormFirstButton);
+
+  presenter_.OnCommand(kSaveRecord);
+  EXPECT_EQ(presenter_.list().Mark(1), ' ');
+  EXPECT_EQ(view_.status[2], " Rec with Errors:  1");
+  EXPECT_EQ(view_.selected, (std::set<size_t>{3}));  // the next marked line
+  EXPECT_FALSE(presenter_.files().formDirty());
+
+  host_.ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok, Icon::Information);
+  presenter_.OnCommand(kSaveFile);
+  const std::string after = ReadFile(path);
+  std::string expected = FileOf({Fixed(), Fixed({{Item::k4B, "CZE"}}), Fixed(), Fixed({{Item::k1Z, "7"}})});
+  EXPECT_EQ(after, expected);
+}
+
+TEST_F(EditorPresenterTest, NewRecordsAreAddedAndPlacedByTheSortOrder) {
+  const std::string path = dir_.path() + "M_NEW.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf({Fixed(), Fixed({{Item::k4A, "ZLIN"}})})));
+  Open(path);
+  presenter_.OnCommand(302);  // by name
+  Select({0});
+  presenter_.OnPageRequest(kRecordPage);
+  host_.SetNow({2026, 12, 7, 11, 0, 0});
+  presenter_.OnCommand(kAddRecord);
+  EXPECT_EQ(view_.recordForm.number, "New Rec No. = 3");
+  EXPECT_EQ(view_.editMenuItem(kRestoreRecord)->text, "Cancel new record");
+  RecordFormPresenter& form = presenter_.recordForm();
+  form.Typed(11, "150.5", 5);
+  form.Typed(18, "brno", 4);
+  form.Typed(19, "cze", 3);
+  form.Typed(24, "16k0f3e", 7);
+  form.Typed(31, "3", 1);
+  form.Typed(17, "01022003", 8);
+  form.Typed(13, "fx", 2);
+  form.Typed(34, "", 0);  // the default 0 MHz of [1Y] lies in no band
+  presenter_.OnCommand(kSaveRecord);
+  EXPECT_EQ(view_.recordForm.number, "Rec No. = 3");
+  EXPECT_EQ(presenter_.list().size(), 3u);
+  const size_t row = presenter_.list().RowOfRecord(3);
+  EXPECT_EQ(row, 0u);  // BRNO before PRAHA and ZLIN
+  EXPECT_EQ(view_.selected, (std::set<size_t>{row}));
+  EXPECT_EQ(presenter_.counts().added, 1);
+  EXPECT_EQ(presenter_.files().changes(), 1);
+  EXPECT_EQ(view_.information, "Rec No. = 3");
+  EXPECT_EQ(view_.editMenuItem(kRestoreRecord)->text, "Restore record data");
+}
+
+TEST_F(EditorPresenterTest, LeavingAChangedFormAsks) {
+  Open(dir_.Sample("five.xms", 5));
+  Select({2});
+  presenter_.OnPageRequest(kRecordPage);
+  presenter_.recordForm().Typed(18, "", 0);
+  host_.ExpectMessage("           Save  changes  ?", " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::Cancel);
+  presenter_.OnPageRequest(kListPage);
+  EXPECT_EQ(view_.page, kRecordPage);
+  // Yes runs the save, whose check refuses the empty name: the page stays.
+  host_.ExpectMessage("           Save  changes  ?", " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::Yes);
+  host_.ExpectMessage("Missing Name of station  !!  \r\n\r\nMay I ignore it  ?", kCaption + " Error", Buttons::YesNo,
+                      Icon::Exclamation, Answer::No);
+  presenter_.OnPageRequest(kListPage);
+  EXPECT_EQ(view_.page, kRecordPage);
+  EXPECT_EQ(view_.recordForm.focus.box, 18);
+  host_.ExpectMessage("           Save  changes  ?", " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::No);
+  presenter_.OnPageRequest(kHeaderPage);
+  EXPECT_EQ(view_.page, kHeaderPage);
+  EXPECT_FALSE(presenter_.files().formDirty());
+  EXPECT_EQ(presenter_.files().changes(), 0);
+  presenter_.OnCommand(kClearHeader);
+  EXPECT_EQ(view_.headerForm.status, " Header cleared");
+  host_.ExpectMessage(
+      "You have made  1  changes,  but only  \r\nin Working copy  of  Edited file.\r\n\r\n"
+      "Do you want to Save changes into Edited file  ?  ",
+      " " + kCaption, Buttons::YesNoCancel, Icon::Question, Answer::Yes);
+  host_.ExpectMessage("Mising File contents  !!", kCaption + " Error", Buttons::Ok, Icon::Error);
+  EXPECT_FALSE(presenter_.OnCloseRequest());  // the refused header ends the save: the window stays
+}
+
+}  // namespace
 // During the error search the mark column holds the error letters: presses in it, multiple
 // selections and the tag commands leave the marks and their count equal at every step, and
 // "Delete  records with errors" then deletes exactly the counted records.

@@ -7,6 +7,7 @@
 
 #include "correction/correction_dialog_presenter.h"
 #include "editor/editor_view.h"
+#include "forms/tests/form_test_views.h"
 #include "tests/scratch_folder.h"
 
 namespace recbook::testing {
@@ -19,6 +20,11 @@ class RecordingEditorView : public EditorView {
   void SetItemEnabled(int id, bool e) override { items[id] = e; }
   void SetSortCheck(int order) override { checked = order; }
   void SetEditMenu(const std::vector<EditMenuEntry>& e) override { editMenu = e; }
+  const EditMenuEntry* editMenuItem(int id) const {
+    for (const EditMenuEntry& e : editMenu)
+      if (e.id == id) return &e;
+    return nullptr;
+  }
   void SetFileField(const std::string& t) override { fileField = t; }
   void SetInformation(const std::string& t) override {
     information = t;
@@ -60,8 +66,8 @@ class RecordingEditorView : public EditorView {
     caret = c;
   }
   void ShowPage(Page p) override { page = p; }
-  void ShowRecordItems(const std::vector<PageItem>& i) override { recordItems = i; }
-  void ShowHeaderItems(const std::vector<PageItem>& i) override { headerItems = i; }
+  RecordFormView& RecordForm() override { return recordForm; }
+  HeaderFormView& HeaderForm() override { return headerForm; }
   std::optional<HeaderValues> AskTaggedHeader(const std::string& t, const HeaderValues& initial,
                                               const std::string& note) override {
     headerTitle = t;
@@ -106,7 +112,8 @@ class RecordingEditorView : public EditorView {
   std::set<size_t> selected;
   size_t caret = 0;
   Page page = kListPage;
-  std::vector<PageItem> recordItems, headerItems;
+  RecordingRecordForm recordForm;
+  RecordingHeaderForm headerForm;
   std::optional<HeaderValues> askedHeader;
   bool cancelHeader = false;
   std::vector<ViewerSetup> viewers;

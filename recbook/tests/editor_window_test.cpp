@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -30,6 +31,9 @@
 #include "settings_store.h"
 #include "correction/correction_texts.h"
 #include "ui/correction_dialog.h"
+#include "forms/ui/header_form_page.h"
+#include "forms/ui/record_form_page.h"
+#include "records/item_table.h"
 #include "listing/list_heading.h"
 #include "ui/column_heading_bar.h"
 #include "ui/editor_window.h"
@@ -381,6 +385,105 @@ TEST_F(EditorWindowTest, CorrectionDialogOffersTheTenOptionsTicked) {
     const std::string file = language == quorla::Language::English ? "correction_dialog_en.png" : "correction_dialog_cs.png";
     EXPECT_TRUE(dialog.grab().save(QString::fromStdString(std::string(RECBOOK_SCREENSHOT_DIR) + "/" + file)));
   }
+}
+
+// The record and header forms typed into key by key, as a user types.
+void TypeInto(QLineEdit* box, const char* keys) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, keys);
+}
+
+TEST_F(EditorWindowTest, FormsTypedKeyByKeyAndSaved) {
+  ui::EditorWindow window({" Test:", quorla::Language::English, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  ChooseFile(dir_.Sample("forms.xms", 12, 5));
+  window.action(kOpenFile)->trigger();
+  window.presenter().OnDoubleClick(4);
+  const uint32_t k = window.presenter().list().RecordNumber(4);
+  ASSERT_EQ(window.tabs().currentIndex(), kRecordPage);
+  ui::RecordFormPage& form = window.recordPage();
+  EXPECT_EQ(form.numberText()->text(), "Rec No. = " + QString::number(k));
+
+  const QByteArray stationClass = form.box(13)->text().toLatin1();
+  TypeInto(form.box(13), "1m");
+  EXPECT_EQ(form.box(13)->text(), "M");
+  TypeInto(form.box(13), stationClass.constData());
+  TypeInto(form.box(17), "25122003");
+  EXPECT_EQ(form.box(17)->text(), "25-12-2003");
+  const QByteArray pattern = form.box(32)->text().toLatin1();
+  TypeInto(form.box(32), "030ea1");
+  EXPECT_EQ(form.box(32)->text(), "030EA10");
+  TypeInto(form.box(32), pattern.constData());
+  EXPECT_TRUE(form.saveButton()->property("changed").toBool());
+  QApplication::setActiveWindow(&window);  // the entry box normalises what is typed while it has the focus
+  form.box(20)->setFocus();
+  QTest::keyClicks(form.box(20), "0161530");
+  const std::string longitude = form.box(20)->text().remove(' ').toStdString();
+  EXPECT_EQ(longitude.size(), 8u);
+
+  TypeInto(form.box(19), "");
+  QTest::keyClick(form.box(19), Qt::Key_Delete);
+  QString message;
+  AnswerMessage(QMessageBox::Ok, &message);
+  window.action(kSaveRecord)->trigger();
+  EXPECT_EQ(message, "Missing Country of station  !!  ");
+  EXPECT_EQ(window.focusWidget(), form.box(19));
+
+  QTest::keyClicks(form.box(19), "aut");
+  EXPECT_EQ(form.box(19)->text(), "AUT");
+  QTest::mouseClick(form.saveButton(), Qt::LeftButton);
+  EXPECT_FALSE(form.saveButton()->property("changed").toBool());
+  char stored[kRecordSize];
+  ASSERT_TRUE(window.presenter().files().workingCopy().ReadRecord(k, stored));
+  const StationRecord r = RecordFromText<StationRecord>({stored, kRecordSize});
+  EXPECT_EQ(std::string(ItemText(r, Item::k4B)), "AUT");
+  EXPECT_EQ(std::string(ItemText(r, Item::k2C)), "25122003");
+  EXPECT_EQ(std::string(ItemText(r, Item::k4C)).substr(0, 8), longitude);  // as the entry box shows it
+  EXPECT_EQ(std::string(ItemText(r, Item::k9XH)), pattern.toStdString());
+  EXPECT_EQ(window.presenter().files().changes(), 1);
+
+  // The header: code "X" is refused as it is typed; saving an empty code names the codes.
+  window.presenter().OnPageRequest(kHeaderPage);
+  ui::HeaderFormPage& header = window.headerPage();
+  TypeInto(header.box(13), "x");
+  EXPECT_EQ(header.box(13)->text(), "");
+  AnswerMessage(QMessageBox::Ok, &message);
+  QTest::mouseClick(header.saveButton(), Qt::LeftButton);
+  EXPECT_EQ(message, "File contents code has to be:  O, D, N, A, M  !!");
+  QTest::mouseClick(header.clearButton(), Qt::LeftButton);
+  EXPECT_EQ(header.status()->text(), " Header cleared");
+  AnswerMessage(QMessageBox::No);  // leaving the changed header: its edits are dropped
+  window.presenter().OnPageRequest(kListPage);
+  EXPECT_EQ(window.tabs().currentIndex(), kListPage);
+  EXPECT_FALSE(window.presenter().files().formDirty());
+  window.presenter().Finish();
+}
+
+void SaveFormScreenshots(quorla::Language language, const std::string& suffix, const ScratchFolder& dir) {
+  ui::EditorWindow window({" MIRANDEX:", language, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  ChooseFile(dir.Sample("forms_shot.xms", 30, 9));
+  window.action(kOpenFile)->trigger();
+  window.presenter().OnDoubleClick(2);
+  QApplication::processEvents();
+  const std::string folder = std::string(RECBOOK_SCREENSHOT_DIR) + "/";
+  EXPECT_TRUE(window.grab().save(QString::fromStdString(folder + "record_form_" + suffix + ".png")));
+  window.presenter().OnCommand(kAddRecord);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.grab().save(QString::fromStdString(folder + "record_form_new_" + suffix + ".png")));
+  window.presenter().OnCommand(kRestoreRecord);
+  window.presenter().OnPageRequest(kHeaderPage);
+  QApplication::processEvents();
+  EXPECT_TRUE(window.grab().save(QString::fromStdString(folder + "header_form_" + suffix + ".png")));
+  window.presenter().Finish();
+}
+
+TEST_F(EditorWindowTest, FormScreenshotsInBothLanguages) {
+  SaveFormScreenshots(quorla::Language::English, "en", dir_);
+  SaveFormScreenshots(quorla::Language::Czech, "cs", dir_);
 }
 
 // Qt's own dialog texts follow the language while an entry point runs.

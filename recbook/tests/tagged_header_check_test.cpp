@@ -13,7 +13,7 @@ TEST(TaggedHeaderCheck, FirstFaultyFieldAndItsMessage) {
   ok.country = "CZE";
   ok.person = "Novak";
   ok.telex = "a@b.cz";
-  EXPECT_FALSE(CheckTaggedHeader(ok, quorla::Language::English));
+  EXPECT_FALSE(CheckHeaderValues(ok, quorla::Language::English));
   struct Case {
     void (*spoil)(HeaderValues&);
     HeaderField field;
@@ -31,7 +31,7 @@ TEST(TaggedHeaderCheck, FirstFaultyFieldAndItsMessage) {
   for (const Case& c : cases) {
     HeaderValues h = ok;
     c.spoil(h);
-    const auto fault = CheckTaggedHeader(h, quorla::Language::English);
+    const auto fault = CheckHeaderValues(h, quorla::Language::English);
     ASSERT_TRUE(fault) << c.message;
     EXPECT_EQ(fault->field, c.field);
     EXPECT_EQ(fault->message, c.message);

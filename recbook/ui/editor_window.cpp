@@ -15,13 +15,14 @@
 
 #include "listing/list_line.h"
 #include "listing/sort_orders.h"
+#include "forms/ui/header_form_page.h"
+#include "forms/ui/record_form_page.h"
 #include "ui/column_heading_bar.h"
 #include "ui/dialog_units.h"
 #include "ui/path_field.h"
 #include "ui/static_label.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
-#include "ui/record_page.h"
 #include "ui/window_texts.h"
 #include "ui/status_parts.h"
 #include "ui/tagged_header_dialog.h"
@@ -37,7 +38,14 @@ EditorWindow::EditorWindow(EditorStart start, QWidget* owner, WindowSize remembe
                  Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   setFont(quorla::ui::DialogFont());
+  // The form pages exist before the presenter, which binds its form presenters to them.
+  const std::array<int, 4>& geo = start_.geoBoxProperties;
+  recordPage_ = new RecordFormPage(start_.language, {geo[0], geo[1], geo[2], geo[3]});
+  headerPage_ = new HeaderFormPage(start_.language);
   presenter_ = std::make_unique<EditorPresenter>(host_, *this, start_);
+  const auto command = [this](int id) { presenter_->OnCommand(id); };
+  recordPage_->Bind(presenter_->recordForm(), command);
+  headerPage_->Bind(presenter_->headerForm(), command);
   BuildMenus();
   BuildControls();
   PlaceOnScreen(remembered);
@@ -125,9 +133,8 @@ void EditorWindow::BuildControls() {
   information_->setContentsMargins(0, 0, du.X(4), 0);
   tabs_ = new QTabWidget(content);
   tabs_->addTab(BuildListPage(), Q(kTabs[0](start_.language)));
-  recordPage_ = new RecordPage;
   tabs_->addTab(recordPage_, Q(kTabs[1](start_.language)));
-  tabs_->addTab(BuildHeaderPage(), Q(kTabs[2](start_.language)));
+  tabs_->addTab(headerPage_, Q(kTabs[2](start_.language)));
   tabs_->setCornerWidget(information_, Qt::TopRightCorner);  // right of the tabs, on their row
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { presenter_->OnPageRequest(page); });
   column->addWidget(tabs_, 1);
@@ -181,17 +188,6 @@ WindowSize EditorWindow::windowSize() const {
   return {s.width(), s.height()};
 }
 
-QWidget* EditorWindow::BuildHeaderPage() {
-  auto* page = new QWidget;
-  auto* column = new QVBoxLayout(page);
-  headerInfo_ = new QLabel;
-  StyleStaticLabel(*headerInfo_);
-  headerPage_ = new RecordPage;
-  column->addWidget(headerInfo_);
-  column->addWidget(headerPage_);
-  return page;
-}
-
 QAction* EditorWindow::action(int id) const {
   const auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
@@ -243,7 +239,7 @@ void EditorWindow::SetFileField(const std::string& text) { fileField_->SetFullTe
 void EditorWindow::SetInformation(const std::string& text) { information_->setText(Q(text)); }
 void EditorWindow::SetStatusPart(int part, const std::string& text) { status_->SetPart(part, Q(text)); }
 void EditorWindow::SetColumnHeading(const std::string& text) { heading_->SetText(Q(text)); }
-void EditorWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText(Q(text)); }
+void EditorWindow::SetHeaderInfo(const std::string& text) { headerPage_->SetInformation(Q(text)); }
 
 void EditorWindow::ShowProgress(uint64_t done, uint64_t total) {
   status_->ShowProgress(static_cast<qint64>(done), static_cast<qint64>(total));
@@ -281,8 +277,8 @@ void EditorWindow::ShowPage(Page page) {
   tabs_->blockSignals(blocked);
 }
 
-void EditorWindow::ShowRecordItems(const std::vector<PageItem>& items) { recordPage_->Show(items); }
-void EditorWindow::ShowHeaderItems(const std::vector<PageItem>& items) { headerPage_->Show(items); }
+RecordFormView& EditorWindow::RecordForm() { return *recordPage_; }
+HeaderFormView& EditorWindow::HeaderForm() { return *headerPage_; }
 
 std::optional<HeaderValues> EditorWindow::AskTaggedHeader(const std::string& title, const HeaderValues& initial,
                                                           const std::string& todayNote) {

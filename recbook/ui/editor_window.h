@@ -26,7 +26,8 @@ class ColumnHeadingBar;
 class PathField;
 class RecordListModel;
 class RecordListView;
-class RecordPage;
+class RecordFormPage;
+class HeaderFormPage;
 class StatusParts;
 
 class EditorWindow : public QDialog, public EditorView {
@@ -45,6 +46,8 @@ class EditorWindow : public QDialog, public EditorView {
   QMenu* menu(MenuPosition position) const { return menus_.at(position); }
   QAction* action(int id) const;
   QTabWidget& tabs() { return *tabs_; }
+  RecordFormPage& recordPage() { return *recordPage_; }
+  HeaderFormPage& headerPage() { return *headerPage_; }
   const StatusParts& status() const { return *status_; }
   QString information() const;
   QString fileField() const;
@@ -75,8 +78,8 @@ class EditorWindow : public QDialog, public EditorView {
   size_t CaretRow() const override;
   void SelectRows(std::span<const size_t> rows, size_t caret) override;
   void ShowPage(Page page) override;
-  void ShowRecordItems(const std::vector<PageItem>& items) override;
-  void ShowHeaderItems(const std::vector<PageItem>& items) override;
+  RecordFormView& RecordForm() override;
+  HeaderFormView& HeaderForm() override;
   std::optional<HeaderValues> AskTaggedHeader(const std::string& title, const HeaderValues& initial,
                                               const std::string& todayNote) override;
   void RunFileViewer(const ViewerSetup& setup) override;
@@ -92,7 +95,6 @@ class EditorWindow : public QDialog, public EditorView {
   void BuildMenus();
   void BuildControls();
   QWidget* BuildListPage();
-  QWidget* BuildHeaderPage();
   void PlaceOnScreen(WindowSize remembered);
 
   EditorStart start_;
@@ -104,12 +106,11 @@ class EditorWindow : public QDialog, public EditorView {
   PathField* fileField_ = nullptr;
   QLabel* information_ = nullptr;
   ColumnHeadingBar* heading_ = nullptr;
-  QLabel* headerInfo_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   RecordListView* list_ = nullptr;
   RecordListModel* model_ = nullptr;
-  RecordPage* recordPage_ = nullptr;
-  RecordPage* headerPage_ = nullptr;
+  RecordFormPage* recordPage_ = nullptr;
+  HeaderFormPage* headerPage_ = nullptr;
   StatusParts* status_ = nullptr;
   QProgressDialog* exportProgress_ = nullptr;
   bool closing_ = false;

@@ -93,7 +93,7 @@ HeaderValues TaggedHeaderDialog::Values() const {
 
 void TaggedHeaderDialog::Confirm() {
   const HeaderValues v = Values();
-  if (const std::optional<HeaderFault> fault = CheckTaggedHeader(v, language_)) {
+  if (const std::optional<HeaderFault> fault = CheckHeaderValues(v, language_)) {
     host_.Message(fault->message, caption_ + (language_ == quorla::Language::English ? " Error" : " Chyba"),
                   quorla::Buttons::Ok, quorla::Icon::Error);
     fields_[static_cast<size_t>(fault->field)]->setFocus();

@@ -5,29 +5,19 @@
 #include <cstring>
 
 #include "error_letters.h"
+#include "quiet_host.h"
 #include "record_check.h"
 
 namespace {
 
 // Answers every message box with No (or OK) and records how many it saw.
-class NoHost : public quorla::Host {
+class NoHost : public quorla::QuietHost {
  public:
   int messages = 0;
-  quorla::Answer Message(std::string_view, std::string_view, quorla::Buttons b, quorla::Icon) override {
+  quorla::Answer Message(std::string_view text, std::string_view title, quorla::Buttons b, quorla::Icon i) override {
     ++messages;
-    return b == quorla::Buttons::Ok ? quorla::Answer::Ok : quorla::Answer::No;
+    return QuietHost::Message(text, title, b, i);
   }
-  std::string OpenFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string SaveFileName(const quorla::FileDialogRequest&) override { return {}; }
-  std::string ChooseDirectory(std::string_view, std::string_view) override { return {}; }
-  void Beep() override {}
-  void SetClipboardText(std::string_view) override {}
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardPicture(const quorla::Picture&) override {}
-  bool OpenWebPage(std::string_view) override { return false; }
-  quorla::LocalTime Now() override { return {}; }
-  bool SetClock(const quorla::LocalTime&) override { return false; }
-  void ProcessEvents() override {}
 };
 
 }  // namespace

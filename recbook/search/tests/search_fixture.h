@@ -36,7 +36,7 @@ inline StationRecord Mobile(std::initializer_list<Edit> edits = {}) {
 class ListFileView : public FileCommandsView {
  public:
   explicit ListFileView(const RecordList& list) : list_(list) {}
-  void StoreForm() {}
+  bool StoreForm() { return true; }
   std::vector<uint32_t> ListedRecords(bool) const { return list_.RecordNumbers(); }
   std::optional<std::string> TaggedRecordsHeader() { return std::nullopt; }
   std::optional<std::string> TaggedRecordsHeader(const std::string&) { return std::nullopt; }

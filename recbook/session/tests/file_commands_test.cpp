@@ -44,7 +44,10 @@ std::string Record(char fill) { return std::string(219, fill); }
 
 class RecordingView : public FileCommandsView {
  public:
-  void StoreForm() override { ++stores; }
+  bool StoreForm() override {
+    ++stores;
+    return true;
+  }
   std::vector<uint32_t> ListedRecords(bool taggedOnly) const override { return taggedOnly ? tagged : listed; }
   std::optional<std::string> TaggedRecordsHeader(const std::string&) override { return taggedHeader; }
   void ShowFileField(const std::string& text) override { fileField = text; }

@@ -1,0 +1,32 @@
+#pragma once
+// What the record form's presenter asks of its page. Box ids are 11 to 39; texts are single-byte
+// (Latin-1) as records are.
+#include <string>
+
+namespace recbook {
+
+class RecordFormView {
+ public:
+  virtual ~RecordFormView() = default;
+  virtual void ShowBoxText(int box, const std::string& text) = 0;
+  // Moves the input focus into the box and selects characters start to end.
+  virtual void FocusBox(int box, int start, int end) = 0;
+  // Text 6: "Rec No. =" and the number, or "New Rec No. =" in its own colour for a new record.
+  virtual void ShowRecordNumber(const std::string& text, bool newRecord) = 0;
+  // The save button's diskette in its "changed" state.
+  virtual void ShowChanged(bool changed) = 0;
+  // Button 4: " New Rec", or " Find error" during an error search.
+  virtual void ShowFirstButton(const std::string& text) = 0;
+};
+
+// The record form without a page (the command line): the presenter's texts are read directly.
+class NoRecordFormPage : public RecordFormView {
+ public:
+  void ShowBoxText(int, const std::string&) override {}
+  void FocusBox(int, int, int) override {}
+  void ShowRecordNumber(const std::string&, bool) override {}
+  void ShowChanged(bool) override {}
+  void ShowFirstButton(const std::string&) override {}
+};
+
+}  // namespace recbook
