@@ -48,5 +48,10 @@ border="$(cd "$scratch" && "$prefix/bin/vatool" border check-dir "$scratch/none"
 if [ -e "$prefix/bin/taskhub" ]; then
   [ -f "$prefix/share/applications/taskhub.desktop" ] || fail "missing the desktop entry"
   [ -f "$prefix/share/icons/hicolor/32x32/apps/quorla-taskhub.png" ] || fail "missing the icon"
+  # The launcher starts from the prefix (offscreen, scratch settings) and waits in its task window.
+  rc=0
+  HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch" QT_QPA_PLATFORM=offscreen \
+    timeout 5 "$prefix/bin/taskhub" >/dev/null 2>&1 || rc=$?
+  [ $rc = 124 ] || fail "taskhub ended with $rc instead of showing its task window"
 fi
 echo "install_check: $prefix holds a working install"
