@@ -21,8 +21,8 @@ Block ZeroedBlock(int language, const std::string& caption) {
 
 }  // namespace
 
-TransfSourParams MapViewerBlock(int language, const std::string& caption) {
-  return ZeroedBlock<TransfSourParams>(language, caption);
+MapViewerParams MapViewerBlock(int language, const std::string& caption) {
+  return ZeroedBlock<MapViewerParams>(language, caption);
 }
 EditorParams EditorBlock(int language, const std::string& caption) {
   return ZeroedBlock<EditorParams>(language, caption);
@@ -40,7 +40,7 @@ int RunLauncher(TaskWindows& windows, EntryPoints& entries, quorla::SettingsStor
     if (code >= 1 && code <= 3) {
       s.task = code;
       if (code == 1) {
-        TransfSourParams b = MapViewerBlock(s.language, kCaption);
+        MapViewerParams b = MapViewerBlock(s.language, kCaption);
         entries.MapViewer(b);
       } else if (code == 2) {
         EditorParams b = EditorBlock(s.language, kCaption);

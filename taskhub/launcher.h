@@ -18,7 +18,7 @@ inline constexpr const char* kSettingsValue = "JazUlo";
 class EntryPoints {
  public:
   virtual ~EntryPoints() = default;
-  virtual void MapViewer(TransfSourParams& block) = 0;
+  virtual void MapViewer(MapViewerParams& block) = 0;
   virtual void Editor(EditorParams& block) = 0;
   virtual void AntennaEditor(AntennaEditParams& block) = 0;
 };
@@ -31,7 +31,7 @@ class TaskWindows {
 };
 
 // Zero-filled blocks carrying only the language byte and the caption prefix.
-TransfSourParams MapViewerBlock(int language, const std::string& caption);
+MapViewerParams MapViewerBlock(int language, const std::string& caption);
 EditorParams EditorBlock(int language, const std::string& caption);
 AntennaEditParams AntennaEditorBlock(int language, const std::string& caption);
 

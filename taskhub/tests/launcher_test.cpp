@@ -48,7 +48,7 @@ class RecordingEntries : public EntryPoints {
     int task;
     std::vector<unsigned char> bytes;
   };
-  void MapViewer(TransfSourParams& b) override { Keep(1, &b, sizeof b); }
+  void MapViewer(MapViewerParams& b) override { Keep(1, &b, sizeof b); }
   void Editor(EditorParams& b) override { Keep(2, &b, sizeof b); }
   void AntennaEditor(AntennaEditParams& b) override { Keep(3, &b, sizeof b); }
   std::vector<Call> calls;

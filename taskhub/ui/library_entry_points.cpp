@@ -3,7 +3,7 @@
 namespace taskhub {
 
 // The results are not used: the launcher shows its task window again whatever the library did.
-void LibraryEntryPoints::MapViewer(TransfSourParams& block) { MAPAHCM(&block); }
+void LibraryEntryPoints::MapViewer(MapViewerParams& block) { MAPAHCM(&block); }
 void LibraryEntryPoints::Editor(EditorParams& block) { EDITORVA(&block); }
 void LibraryEntryPoints::AntennaEditor(AntennaEditParams& block) { EDITANTVA(&block); }
 

@@ -6,7 +6,7 @@ namespace taskhub {
 
 class LibraryEntryPoints : public EntryPoints {
  public:
-  void MapViewer(TransfSourParams& block) override;
+  void MapViewer(MapViewerParams& block) override;
   void Editor(EditorParams& block) override;
   void AntennaEditor(AntennaEditParams& block) override;
 };
