@@ -20,11 +20,12 @@
 #include "ui/editor_icon.h"
 #include "ui/owner_state.h"
 #include "ui/surface_widget.h"
+#include "ui/qt_text.h"
 
 namespace radpattern::ui {
 namespace {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using quorla::ui::Q;
 
 size_t CodeIndex(EditorPage page) { return page == EditorPage::Vertical ? 1 : 0; }
 

@@ -9,6 +9,7 @@
 
 #include "atomic_file.h"
 #include "ui/dialog_units.h"
+#include "ui/qt_text.h"
 
 namespace quorla::ui {
 namespace {
@@ -25,7 +26,6 @@ void InstallFontNames() {
   (void)installed;
 }
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 

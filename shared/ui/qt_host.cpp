@@ -16,11 +16,13 @@
 #include <QUrl>
 #include <ctime>
 
+#include "ui/qt_text.h"
+
 namespace quorla {
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+using ui::Q;
+using ui::S;
 
 QMessageBox::StandardButtons ToQt(Buttons b) {
   switch (b) {
