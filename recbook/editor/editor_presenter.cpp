@@ -32,8 +32,7 @@ using form_texts::kRecNo;
 constexpr quorla::BiText kSaveChanges{"           Save  changes  ?", "           Uložit  změny  ?"};
 
 FormSetup FormSetupOf(const EditorStart& start) {
-  const std::array<int, 4>& p = start.geoBoxProperties;
-  return {start.language, start.caption, {p[0], p[1], p[2], p[3]}};
+  return {start.language, start.caption, start.geoBoxProperties};
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ struct EditorStart {
   quorla::Language language = quorla::Language::English;
   std::string tempDirectory;  // shown at the end of the Help box "Editor description"
   std::string lastDirectory;  // archXMS as read at start
-  std::array<int, 4> geoBoxProperties{};  // GeoTxtBox, for the co-ordinate entry boxes
+  terrainmap::GeoBoxProperties geoBoxProperties;  // GeoTxtBox, for the co-ordinate entry boxes
 };
 
 class EditorPresenter : private FileCommandsView, private ErrorSearchView {

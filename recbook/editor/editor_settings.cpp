@@ -11,23 +11,12 @@ constexpr int kSmallestSide = 100;
 constexpr int kLargestSide = 20000;
 }  // namespace
 
-std::array<int, 4> ParseGeoBoxProperties(const std::string& text) {
-  std::array<int, 4> values{};
-  for (size_t i = 0; i < values.size(); ++i) {
-    const size_t at = i * 3;
-    if (at + 2 > text.size()) break;
-    const unsigned char a = static_cast<unsigned char>(text[at]), b = static_cast<unsigned char>(text[at + 1]);
-    if (std::isdigit(a) && std::isdigit(b)) values[i] = (a - '0') * 10 + (b - '0');
-  }
-  return values;
-}
-
 EditorSettings ReadEditorSettings(quorla::SettingsStore& store, bool withGeoBox) {
   store.CreateOrOpenKey(quorla::kQuorlaKey);
   EditorSettings s;
   s.lastDirectory = store.QueryText(quorla::kQuorlaKey, kLastDirectory).value_or("");
   s.windowSize = ParseWindowSize(store.QueryText(quorla::kQuorlaKey, kWindowSize).value_or(""));
-  if (withGeoBox) s.geoBoxProperties = ParseGeoBoxProperties(store.QueryText(quorla::kQuorlaKey, kGeoBox).value_or(""));
+  if (withGeoBox) s.geoBoxProperties = terrainmap::ParseGeoBoxProperties(store.QueryText(quorla::kQuorlaKey, kGeoBox).value_or(""));
   return s;
 }
 

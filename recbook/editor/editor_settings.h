@@ -1,11 +1,11 @@
 #pragma once
 // The editor's registry values under Software\Quorla: archXMS, the last directory of the file
-// dialogs (read at start, written at the end only when it changed), and GeoTxtBox, four
-// two-digit properties of the co-ordinate entry boxes at characters 1, 4, 7 and 10, and
+// dialogs (read at start, written at the end only when it changed), GeoTxtBox, the properties of
+// the co-ordinate entry boxes as the map library's properties dialog stores them, and
 // EditorSize, the main window's size in pixels as the user last left it ("WIDTHxHEIGHT").
-#include <array>
 #include <string>
 
+#include "entry/geo_box_properties.h"
 #include "settings_store.h"
 
 namespace recbook {
@@ -17,7 +17,7 @@ struct WindowSize {
 
 struct EditorSettings {
   std::string lastDirectory;
-  std::array<int, 4> geoBoxProperties{};  // 0 when missing
+  terrainmap::GeoBoxProperties geoBoxProperties;  // as the map library reads GeoTxtBox
   WindowSize windowSize;
 };
 
@@ -28,8 +28,5 @@ void WriteLastDirectory(quorla::SettingsStore& store, const EditorSettings& atSt
 void WriteWindowSize(quorla::SettingsStore& store, WindowSize size);
 // "WIDTHxHEIGHT" with both between 100 and 20000 pixels; anything else gives no size.
 WindowSize ParseWindowSize(const std::string& text);
-
-// The four numbers of a GeoTxtBox text; a missing or non-numeric pair gives 0.
-std::array<int, 4> ParseGeoBoxProperties(const std::string& text);
 
 }  // namespace recbook

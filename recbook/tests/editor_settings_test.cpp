@@ -1,4 +1,5 @@
-// The remembered window size read from the settings file, and what is refused.
+// The remembered window size read from the settings file, and what is refused; the entry-box
+// properties as the properties dialog stores them.
 #include "editor/editor_settings.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,23 @@ TEST(EditorSettings, WindowSizeRoundTrip) {
   const WindowSize s = ReadEditorSettings(store, false).windowSize;
   EXPECT_EQ(s.width, 1234);
   EXPECT_EQ(s.height, 567);
+  std::remove(path.c_str());
+}
+
+// The properties dialog stores GeoTxtBox as " 1, 0, 0, 0" (a sign, then the digit); the record
+// form's co-ordinate boxes read them from here. Before, a pair that was not two digits read as 0,
+// so no stored property ever reached the form.
+TEST(EditorSettings, GeoBoxPropertiesAsTheDialogStoresThem) {
+  const std::string path = ::testing::TempDir() + "editor_settings_geo_test.ini";
+  std::remove(path.c_str());
+  quorla::SettingsStore store(path);
+  ASSERT_TRUE(store.SetText(quorla::kQuorlaKey, "GeoTxtBox", "-1, 1, 1, 1"));
+  const terrainmap::GeoBoxProperties p = ReadEditorSettings(store, true).geoBoxProperties;
+  EXPECT_EQ(p.lonStart, -1);
+  EXPECT_EQ(p.lonSkip, 1);
+  EXPECT_EQ(p.latStart, 1);
+  EXPECT_EQ(p.latSkip, 1);
+  EXPECT_EQ(ReadEditorSettings(store, false).geoBoxProperties.lonSkip, 0);  // the viewer reads none
   std::remove(path.c_str());
 }
 

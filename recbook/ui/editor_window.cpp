@@ -39,8 +39,7 @@ EditorWindow::EditorWindow(EditorStart start, QWidget* owner, WindowSize remembe
   setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   setFont(quorla::ui::DialogFont());
   // The form pages exist before the presenter, which binds its form presenters to them.
-  const std::array<int, 4>& geo = start_.geoBoxProperties;
-  recordPage_ = new RecordFormPage(start_.language, {geo[0], geo[1], geo[2], geo[3]});
+  recordPage_ = new RecordFormPage(start_.language, start_.geoBoxProperties);
   headerPage_ = new HeaderFormPage(start_.language);
   presenter_ = std::make_unique<EditorPresenter>(host_, *this, start_);
   const auto command = [this](int id) { presenter_->OnCommand(id); };
