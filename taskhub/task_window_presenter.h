@@ -10,8 +10,9 @@
 
 namespace taskhub {
 
-// The agreement's public English index page, opened by "&Internet VA".
-inline constexpr const char* kAgreementPage = "http://www.hcm-agreement.eu/http/englisch/verwaltung/index_berliner_vereinbarung.htm";
+// The agreement's public English index page (the map of its member administrations),
+// opened by "&Internet VA".
+inline constexpr const char* kAgreementPage = "http://www.hcm-agreement.eu/http/englisch/verwaltung/index_europakarte.htm";
 
 class TaskWindowPresenter {
  public:
