@@ -198,7 +198,7 @@ void MapWindow::StartDrawing(const MapRequest& request) {
 }
 
 void MapWindow::DrawingDone(DrawingResult result) {
-  worker_.Stop();  // the thread has ended: this joins it
+  worker_.Stop();  // the drawing has ended; its thread is joined by the next one or on closing
   area_->SetPicture(result.map);
   if (result.completed) {
     unmarked_ = std::move(result.unmarked);
@@ -273,7 +273,7 @@ void MapWindow::AskEntryBoxProperties() {
 
 void MapWindow::Close(int result) {
   hide();          // gone at once
-  worker_.Stop();  // a drawing ends at its next column; nothing waits for the rest of it
+  worker_.Stop();  // the drawing is told to stop and cut off from the window; nothing waits here
   done(result);
 }
 
