@@ -55,10 +55,11 @@ quorla::Picture ImagePicture(const QImage& image) {
   return p;
 }
 
-MapLookups Lookups(quorla::geoatlas::WorldAtlas* atlas, bool usable) {
+MapLookups Lookups(quorla::geoatlas::WorldAtlas* atlas, std::function<bool(const std::string&)> setUpWorldMap) {
   MapLookups l;
   l.height = [](double lon, double lat) { return quorla::PointAltitude(lon, lat); };
-  if (atlas && usable) {
+  l.setUpWorldMap = std::move(setUpWorldMap);
+  if (atlas) {
     l.country = [atlas](double lon, double lat) {
       char code[3];
       atlas->Geoplc(static_cast<float>(lon * std::numbers::pi / 180), static_cast<float>(lat * std::numbers::pi / 180),
@@ -76,10 +77,10 @@ MapWindow::MapWindow(QWidget* owner, quorla::Host& host, const MapOpening& openi
     : QDialog(owner),
       host_(host),
       language_(opening.language),
-      atlas_(opening.worldMapUsable ? atlas : nullptr),
+      atlas_(atlas),
       boxProperties_(boxProperties),
       dialogs_(std::move(dialogs)),
-      presenter_(*this, host, opening, Lookups(atlas, opening.worldMapUsable)),
+      presenter_(*this, host, opening, Lookups(atlas, dialogs_.setUpWorldMap)),
       worker_(
           this, [this](const std::string& text) { SetStatus(text); },
           [this](DrawingResult r) { DrawingDone(std::move(r)); }) {
@@ -194,7 +195,7 @@ int MapWindow::MapHeight() const { return area_->height(); }
 
 void MapWindow::StartDrawing(const MapRequest& request) {
   lastRequest_ = request;
-  worker_.Start(request, area_->width(), area_->height(), atlas_);
+  worker_.Start(request, area_->width(), area_->height(), presenter_.worldMapUsable() ? atlas_ : nullptr);
 }
 
 void MapWindow::DrawingDone(DrawingResult result) {
