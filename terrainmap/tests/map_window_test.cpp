@@ -1,6 +1,6 @@
 // The map window offscreen on generated tiles: the drawing thread to its end at sizes 9, 13 and
 // 18 in both languages (screenshots for people to look at), Close during a drawing, repeated
-// drawing requests, and MAPAHCM without a terrain directory.
+// drawing requests, the marker typed in WGS-84, and MAPAHCM without a terrain directory.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "map_params.h"
+#include "modal_dialogs.h"
 #include "platform_paths.h"
 #include "terrain/tile_generator.h"
 #include "terrain_fixture.h"
@@ -147,6 +148,87 @@ TEST_F(MapWindowTest, RepeatedRequestsEndInTheLastOne) {
   QTest::qWait(50);
   EXPECT_EQ(finished, 1);
   EXPECT_EQ(width, 640);
+}
+
+// The marker typed in WGS-84, key by key: a valid position moves the marker and the map centre and
+// draws again; 180 degrees of longitude or 90 of latitude (which the boxes let through) are refused
+// with the message and the dialog stays open for a correction; Cancel changes nothing.
+TEST_F(MapWindowTest, MarkerTypedInWgs84) {
+  const struct {
+    quorla::Language language;
+    const char *lonKeys, *latKeys;    // typed into the boxes from their focus selection ("*" selects all)
+    const char *lonShown, *latShown;  // what the boxes then hold
+    const char* refusal;              // the message of a refused OK, then the correction typed
+    bool latWrong;                    // which box the correction goes to
+    const char *fixKeys, *fixShown;
+    bool cancel;
+    double lon, lat;  // the marker afterwards
+  } kCases[] = {
+      {quorla::Language::English, "1623", "4915", "016 E 23 00", "49 N 15 00", nullptr, false, "", "", false,
+       16 + 23 / 60.0, 49.25},
+      {quorla::Language::English, "*180", "4915", "180 E 00 00", "49 N 15 00",
+       "Uncorrect value of Geo.coordinates  !!  ", false, "01745", "017 E 45 00", false, 17.75, 49.25},
+      {quorla::Language::Czech, "1623", "90", "016 E 23 00", "90 N 00 00", "Nesprávná hodnota Geo.souřadnic  !!  ",
+       true, "4930", "49 N 30 00", false, 16 + 23 / 60.0, 49.5},
+      {quorla::Language::English, "1623", "4915", "016 E 23 00", "49 N 15 00", nullptr, false, "", "", true, 15, 50},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.lonKeys) + " " + c.latKeys);
+    const bool english = c.language == quorla::Language::English;
+    ui::MapWindow w(nullptr, host_, Opening(c.language), nullptr, {}, {});
+    w.resize(700, 560);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.presenter().Open();
+    ASSERT_TRUE(WaitForDrawing(w));
+    if (c.refusal) host_.ExpectMessage(c.refusal, english ? "Test Error" : "Test Chyba", quorla::Buttons::Ok,
+                                       quorla::Icon::Error);
+    bool answered = false;
+    test::WhenModal([&](QDialog* d) {
+      EXPECT_EQ(d->windowTitle().toStdString(), english ? "Test Input data" : "Test Vstupní data");
+      ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+      const auto boxes = test::EntryBoxes(d);
+      ASSERT_EQ(boxes.size(), 2u);
+      EXPECT_EQ(boxes[0]->text(), "015 E 00 00");  // the marker's position to start from
+      EXPECT_EQ(boxes[1]->text(), "50 N 00 00");
+      const auto type = [](ui::GeoEntryEdit* box, const char* keys) {
+        box->setFocus();
+        for (const char* k = keys; *k; ++k) {
+          if (*k == '*') QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+          else QTest::keyClick(box, *k);
+        }
+      };
+      type(boxes[0], c.lonKeys);
+      type(boxes[1], c.latKeys);
+      EXPECT_EQ(boxes[0]->text().toStdString(), c.lonShown);
+      EXPECT_EQ(boxes[1]->text().toStdString(), c.latShown);
+      if (c.cancel) {
+        test::Button(d, "&Cancel")->click();
+        answered = true;
+        return;
+      }
+      test::Button(d, "&OK")->click();
+      if (c.refusal) {
+        ASSERT_TRUE(d->isVisible());
+        ui::GeoEntryEdit* wrong = boxes[c.latWrong ? 1 : 0];
+        EXPECT_TRUE(wrong->hasFocus());
+        type(wrong, c.fixKeys);  // into the whole text, selected by the refusal
+        EXPECT_EQ(wrong->text().toStdString(), c.fixShown);
+        test::Button(d, "&OK")->click();
+      }
+      EXPECT_FALSE(d->isVisible());
+      answered = true;
+    });
+    w.presenter().Command(MapCommand::MarkerWgs84);
+    EXPECT_TRUE(answered);
+    host_.VerifyAllConsumed();
+    ASSERT_TRUE(w.presenter().marker());
+    EXPECT_NEAR(w.presenter().marker()->lon, c.lon, 1e-9);
+    EXPECT_NEAR(w.presenter().marker()->lat, c.lat, 1e-9);
+    EXPECT_NEAR(w.presenter().centre().lon, c.lon, 1e-9);
+    EXPECT_EQ(w.presenter().drawing(), !c.cancel);  // a new drawing for the new centre
+    ASSERT_TRUE(WaitForDrawing(w));
+  }
 }
 
 TEST(Mapahcm, NoTerrainDirectoryAfterTheDialogReturnsZero) {

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -16,10 +14,8 @@
 #include <QVBoxLayout>
 #include <numbers>
 
-#include "entry/geo_entry_box.h"
-#include "geo_text.h"
 #include "point_altitude.h"
-#include "ui/geo_entry_edit.h"
+#include "ui/marker_input_dialog.h"
 #include "ui/qt_drawing_surface.h"
 #include "ui/qt_text.h"
 #include "windows/map_window_texts.h"
@@ -36,9 +32,6 @@ constexpr BiText kModeButtons[] = {{"Marker", "Značka"}, {"Move", "Posun"}, {"D
                                    {"D 2 points", "D 2 body"}, {"D marker", "D značka"}};
 constexpr MapCommand kModeCommands[] = {MapCommand::ModeMarker, MapCommand::ModeMove, MapCommand::ModeDetail,
                                         MapCommand::ModeTwoPoints, MapCommand::ModeFromMarker};
-constexpr BiText kInputData{" Input data", " Vstupní data"};
-constexpr BiText kWgs84{"Geo. co-ordinates  WGS-84", "Geo. souřadnice  WGS-84"};
-constexpr BiText kOk{"&OK", "&OK"}, kCancel{"&Cancel", "&Storno"};
 // The menu's groups end after these items.
 constexpr MapCommand kGroupEnds[] = {MapCommand::Description, MapCommand::MarkerOtherSystems,
                                      MapCommand::ClipboardWithoutMarker, MapCommand::ModeFromMarker,
@@ -229,35 +222,7 @@ void MapWindow::Minimize() { showMinimized(); }
 void MapWindow::Maximize() { showMaximized(); }
 
 std::optional<GeoPoint> MapWindow::AskMarkerWgs84(const GeoPoint& start) {
-  QDialog d(this);
-  d.setWindowTitle(Q(kInputData(language_)));
-  auto* grid = new QGridLayout(&d);
-  grid->addWidget(new QLabel(Q(kWgs84(language_))), 0, 0, 1, 2);
-  auto* lon = new GeoEntryEdit(GeoEntryEdit::Mode::Longitude, boxProperties_);
-  auto* lat = new GeoEntryEdit(GeoEntryEdit::Mode::Latitude, boxProperties_);
-  const std::string compact = quorla::FormatGeoText(start.lon, start.lat, false);
-  if (const size_t comma = compact.find(','); comma != std::string::npos) {
-    lon->PutText(Q(DisplayFromCompact(quorla::GeoKind::Longitude, compact.substr(0, comma))));
-    lat->PutText(Q(DisplayFromCompact(quorla::GeoKind::Latitude, compact.substr(comma + 1))));
-  }
-  grid->addWidget(lon, 1, 0);
-  grid->addWidget(lat, 1, 1);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(Q(kOk(language_)), QDialogButtonBox::AcceptRole);
-  buttons->addButton(Q(kCancel(language_)), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-  grid->addWidget(buttons, 2, 0, 1, 2);
-  if (d.exec() != QDialog::Accepted) return std::nullopt;
-  const std::string lonText = quorla::WithoutBlanks(lon->text().toStdString());
-  const std::string latText = quorla::WithoutBlanks(lat->text().toStdString());
-  if (quorla::CheckGeoText(quorla::GeoKind::Longitude, lonText) != 0 ||
-      quorla::CheckGeoText(quorla::GeoKind::Latitude, latText) != 0) {
-    host_.Beep();
-    return std::nullopt;
-  }
-  const quorla::GeoPosition p = quorla::ParseGeoText(lonText + "," + latText);
-  return GeoPoint{p.lon, p.lat};
+  return MarkerInputDialog(this, host_, language_, presenter_.caption(), boxProperties_, start).Run();
 }
 
 std::optional<GeoPoint> MapWindow::AskMarkerOtherSystem(const GeoPoint& start) {

@@ -58,6 +58,7 @@ class MapPresenter {
   int sizeIndex() const { return size_; }
   const std::optional<GeoPoint>& marker() const { return marker_; }
   bool worldMapUsable() const { return opening_.worldMapUsable; }
+  const std::string& caption() const { return opening_.caption; }
   GeoPoint centre() const { return centre_; }
   MouseMode mouseMode() const { return mode_; }
   // The position text Transfer writes back (compact form, longitude "," latitude).

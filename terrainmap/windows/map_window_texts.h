@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the map window: titles, mouse-mode hints, the Options menu, the readouts and the
-// clipboard message.
+// The texts of the map window: titles, mouse-mode hints, the Options menu, the readouts, the
+// clipboard message and the marker input.
 #include "bilingual_texts.h"
 #include "windows/map_view.h"
 
@@ -58,6 +58,15 @@ inline constexpr BiText kAltitude{" Alti =", " n.m.v.="};
 inline constexpr BiText kClipboardSaved{"Map  was  saved  into  Clipboard.  ", "Mapa  byla  uložena  do  schránky.  "};
 inline constexpr BiText kClipboardInfo{" Clipboard Info", " Schránka Info"};
 inline constexpr BiText kInfo{" Info", " Info"};
+inline constexpr BiText kError{" Error", " Chyba"};
+
+// The marker input in WGS-84.
+inline constexpr BiText kInputData{" Input data", " Vstupní data"};
+inline constexpr BiText kWgs84{"Geo. co-ordinates  WGS-84", "Geo. souřadnice  WGS-84"};
+inline constexpr BiText kOk{"&OK", "&OK"};
+inline constexpr BiText kCancel{"&Cancel", "&Storno"};
+inline constexpr BiText kWrongPosition{"Uncorrect value of Geo.coordinates  !!  ",
+                                       "Nesprávná hodnota Geo.souřadnic  !!  "};
 inline constexpr BiText kDescription{
     "Map viewer  -  program control\r\n\r\n"
     "1. Data: terrain heights from the HCM-TOPO files of the DTM directory, border lines (*.000) from the "
