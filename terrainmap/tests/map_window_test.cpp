@@ -10,10 +10,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 
 #include "map_params.h"
 #include "modal_dialogs.h"
 #include "platform_paths.h"
+#include "stream_host.h"
+#include "world_atlas.h"
 #include "terrain/tile_generator.h"
 #include "terrain_fixture.h"
 #include "ui/map_drawing_worker.h"
@@ -57,16 +60,25 @@ class MapWindowTest : public test::TerrainDirTest {
 };
 
 TEST_F(MapWindowTest, DrawsEachSizeInBothLanguages) {
+  // The world map database and border lines the build made, when it made them, so that the
+  // pictures show the overlays as well.
+  std::ostringstream atlasMessages;
+  quorla::geoatlas::StreamHost atlasHost(atlasMessages);
+  quorla::geoatlas::WorldAtlas atlas(atlasHost, {"", {QUORLA_BUILD_DATA "/"}});
+  const bool world = fs::exists(QUORLA_BUILD_DATA "/GEOIDX1.BIN");
+  if (world) atlas.Wdbunit(72);
   for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
     const std::string tag = language == quorla::Language::English ? "en" : "cs";
-    ui::MapWindow w(nullptr, host_, Opening(language), nullptr, {}, {});
+    MapOpening opening = Opening(language);
+    opening.worldMapUsable = world;
+    if (fs::is_directory(QUORLA_BUILD_DATA "/border")) opening.directories.border = QUORLA_BUILD_DATA "/border";
+    ui::MapWindow w(nullptr, host_, opening, world ? &atlas : nullptr, {}, {});
     w.resize(900, 700);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.presenter().Open();
     ASSERT_TRUE(WaitForDrawing(w));
     EXPECT_EQ(w.presenter().sizeIndex(), 8);  // 2.2 x 20 km: the first height above 44 km is 46 km
-    std::string latest;
     for (const int size : {9, 13, 18}) {
       SCOPED_TRACE(size);
       w.presenter().SelectSize(size);
