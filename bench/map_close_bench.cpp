@@ -5,42 +5,17 @@
 // MAPAHCM waits for before it returns to its caller, with the window already off the screen).
 // Run it as it is and under load; the platform is the environment's (offscreen when not set).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "terrain/tile_generator.h"
+#include "map_bench_terrain.h"
 #include "ui/map_window.h"
 #include "ui/qt_host.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-class Terrain {
- public:
-  static const std::string& Dir() {
-    static const Terrain terrain;
-    return terrain.dir_;
-  }
-  ~Terrain() {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
- private:
-  Terrain() {
-    dir_ = (fs::temp_directory_path() / ("quorla_close_bench_" + std::to_string(::getpid()))).string();
-    if (terrainmap::GenerateTerrainTiles(dir_, {13, 48, 18, 52}) != terrainmap::GenerateStatus::Ok) std::abort();
-  }
-  std::string dir_;
-};
 
 void ProcessEventsFor(int ms) {
   QElapsedTimer t;
@@ -54,7 +29,7 @@ void CloseDuringDrawing(benchmark::State& state) {
   opening.kind = 1;
   opening.coords = "015E0000,50N0000";
   opening.radiusKm = 30;  // size 9
-  opening.directories = {Terrain::Dir(), ""};
+  opening.directories = {MapBenchTerrain::Dir(), ""};
   quorla::QtHost host;
   double goneSum = 0, closeMax = 0;
   int missed = 0;
