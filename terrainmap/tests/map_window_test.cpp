@@ -127,6 +127,27 @@ TEST_F(MapWindowTest, CloseDuringDrawingReturnsAtOnce) {
   QTest::qWait(50);
 }
 
+// A maximized window keeps its size hints free while it draws (a window manager ends maximized for
+// a fixed size), and a size changed during a drawing is drawn again once the drawing ends.
+TEST_F(MapWindowTest, MaximizedWhileDrawingAndResizedDuringADrawing) {
+  ui::MapWindow w(nullptr, host_, Opening(quorla::Language::English), nullptr, {}, {});
+  w.resize(700, 560);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  w.presenter().Open();
+  ASSERT_TRUE(w.presenter().drawing());
+  EXPECT_EQ(w.minimumSize(), w.maximumSize());  // a normal window is held at its size
+  ASSERT_TRUE(WaitForDrawing(w));
+  w.presenter().Command(MapCommand::Maximize);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.presenter().drawing(); }, 5000));  // drawn again for the new size
+  EXPECT_EQ(w.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  const int maximizedWidth = w.area().width();
+  w.showNormal();  // while it draws
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return !w.presenter().drawing() && w.area().picture().size() == w.area().size(); }, 20000));
+  EXPECT_LT(w.area().width(), maximizedWidth);
+}
+
 TEST_F(MapWindowTest, NothingOfADrawingLetGoReachesTheWindow) {
   QObject receiver;
   int texts = 0, finished = 0;

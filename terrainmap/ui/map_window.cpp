@@ -170,7 +170,9 @@ void MapWindow::SetControlsEnabled(bool enabled, bool transferEnabled) {
   transfer_->setEnabled(enabled && transferEnabled);
   if (!enabled) {
     area_->setCursor(Qt::WaitCursor);
-    setFixedSize(size());  // resizeable only when no drawing runs
+    // Resizeable only when no drawing runs. Not for a maximized window: a window manager takes a
+    // fixed size as the end of maximized, and the window would keep the screen's size off its place.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) setFixedSize(size());
   } else {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -200,6 +202,8 @@ void MapWindow::DrawingDone(DrawingResult result) {
     images_.Save([&](const std::string& path) { return image.save(QString::fromStdString(path), "BMP"); });
   }
   presenter_.DrawingFinished(result.completed);
+  // The window changed its size during the drawing (maximized, or by the window manager).
+  if (!area_->size().isEmpty() && area_->picture().size() != area_->size()) resizeTimer_->start(250);
 }
 
 void MapWindow::ShowMarker(const GeoPoint& marker) {
