@@ -149,10 +149,8 @@ TEST_F(MapWindowTest, MaximizedWhileDrawingAndResizedDuringADrawing) {
 }
 
 TEST_F(MapWindowTest, NothingOfADrawingLetGoReachesTheWindow) {
-  QObject receiver;
   int texts = 0, finished = 0;
-  ui::MapDrawingWorker worker(
-      &receiver, [&](const std::string&) { ++texts; }, [&](ui::DrawingResult) { ++finished; });
+  ui::MapDrawingWorker worker([&](const std::string&) { ++texts; }, [&](ui::DrawingResult) { ++finished; });
   MapRequest r;
   r.terrainDir = dir_.string();
   worker.Start(r, 1300, 900, nullptr);
@@ -165,10 +163,9 @@ TEST_F(MapWindowTest, NothingOfADrawingLetGoReachesTheWindow) {
 }
 
 TEST_F(MapWindowTest, RepeatedRequestsEndInTheLastOne) {
-  QObject receiver;
   int finished = 0, width = 0;
   ui::MapDrawingWorker worker(
-      &receiver, [](const std::string&) {},
+      [](const std::string&) {},
       [&](ui::DrawingResult r) {
         ++finished;
         width = r.map.width();

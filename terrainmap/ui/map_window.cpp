@@ -75,7 +75,7 @@ MapWindow::MapWindow(QWidget* owner, quorla::Host& host, const MapOpening& openi
       dialogs_(std::move(dialogs)),
       presenter_(*this, host, opening, Lookups(atlas, dialogs_.setUpWorldMap)),
       worker_(
-          this, [this](const std::string& text) { SetStatus(text); },
+          [this](const std::string& text) { SetStatus(text); },
           [this](DrawingResult r) { DrawingDone(std::move(r)); }) {
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   auto* top = new QHBoxLayout;
