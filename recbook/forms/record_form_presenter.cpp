@@ -65,6 +65,13 @@ RuledText RecordFormPresenter::Typed(int box, std::string_view text, int caret) 
   return r;
 }
 
+void RecordFormPresenter::WriteBox(int box, const std::string& text) {
+  if (!RecordBoxOf(box)) return;
+  BoxText(texts_, box) = text;
+  view_.ShowBoxText(box, text);
+  SetChanged(true);
+}
+
 StationRecord RecordFormPresenter::Record() const { return BuildStationRecord(StationValuesOf(texts_)); }
 
 // "NN,LL": box NN, its first LL characters selected (the six-character band marks end in "012").

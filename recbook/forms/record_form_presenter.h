@@ -54,9 +54,13 @@ class RecordFormPresenter {
 
   void ShowFirstButton(const std::string& text) { view_.ShowFirstButton(text); }
 
+  // An Info dialog writes a box: shown at once, the form changed.
+  void WriteBox(int box, const std::string& text);
+
   // The record the boxes hold now, built as a save builds it.
   StationRecord Record() const;
   const RecordBoxTexts& texts() const { return texts_; }
+  const FormSetup& setup() const { return setup_; }
   bool changed() const { return changed_; }
   bool isNew() const { return isNew_; }
   uint32_t number() const { return number_; }

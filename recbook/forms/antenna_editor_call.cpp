@@ -1,0 +1,57 @@
+#include "forms/antenna_editor_call.h"
+
+#include <cstring>
+
+#include "forms/block_field.h"
+#include "forms/box_numbers.h"
+#include "forms/library_calls.h"
+#include "forms/record_form_presenter.h"
+#include "forms/station_kind.h"
+#include "records/record_text.h"
+
+namespace recbook {
+namespace {
+
+// The editor's first page for the box it was opened from.
+uint8_t PageOf(Item item) {
+  switch (item) {
+    case Item::k9A: return 1;
+    case Item::k9XV: return 2;
+    case Item::k9B: return 3;
+    default: return 0;  // [9XH]
+  }
+}
+
+// A code field holds 7 characters without a terminator, NUL-filled when shorter.
+void WriteCode(char (&field)[7], const std::string& text) {
+  std::memset(field, 0, sizeof field);
+  std::memcpy(field, text.data(), std::min(text.size(), sizeof field));
+}
+
+}  // namespace
+
+bool OpenAntennaEditor(RecordFormPresenter& form, LibraryCalls& calls, int fromBox, uint32_t parent) {
+  const RecordBox* from = RecordBoxOf(fromBox);
+  const RecordBoxTexts& texts = form.texts();
+  const auto box = [](Item item) { return RecordBoxOf(item).id; };
+  AntennaEditParams block{};
+  WriteCode(block.hcode, BoxText(texts, box(Item::k9XH)));
+  WriteCode(block.vcode, BoxText(texts, box(Item::k9XV)));
+  block.aziMax = static_cast<float>(LenientNumber(BoxText(texts, box(Item::k9A))));
+  block.eleMax = static_cast<float>(LenientNumber(BoxText(texts, box(Item::k9B))));
+  block.parent = parent;
+  block.language = form.setup().language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, form.setup().caption);
+  block.mode = StationKindOf(texts);
+  block.page = from ? PageOf(from->item) : 0;
+  block.newMethod = 0;
+  if (calls.AntennaEditor(block) != 1) return false;
+  const float azimuth = block.aziMax, elevation = block.eleMax;  // packed members read by value
+  form.WriteBox(box(Item::k9XH), BlockFieldText(block.hcode));
+  form.WriteBox(box(Item::k9XV), BlockFieldText(block.vcode));
+  form.WriteBox(box(Item::k9A), OneDecimalBoxText(azimuth));
+  form.WriteBox(box(Item::k9B), ElevationBoxText(elevation));
+  return true;
+}
+
+}  // namespace recbook
