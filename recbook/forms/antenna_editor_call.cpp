@@ -47,10 +47,10 @@ bool OpenAntennaEditor(RecordFormPresenter& form, LibraryCalls& calls, int fromB
   block.newMethod = 0;
   if (calls.AntennaEditor(block) != 1) return false;
   const float azimuth = block.aziMax, elevation = block.eleMax;  // packed members read by value
-  form.WriteBox(box(Item::k9XH), BlockFieldText(block.hcode));
-  form.WriteBox(box(Item::k9XV), BlockFieldText(block.vcode));
-  form.WriteBox(box(Item::k9A), OneDecimalBoxText(azimuth));
-  form.WriteBox(box(Item::k9B), ElevationBoxText(elevation));
+  form.Apply({{box(Item::k9XH), BlockFieldText(block.hcode)}});
+  form.Apply({{box(Item::k9XV), BlockFieldText(block.vcode)}});
+  form.Apply({{box(Item::k9A), OneDecimalBoxText(azimuth)}});
+  form.Apply({{box(Item::k9B), ElevationBoxText(elevation)}});
   return true;
 }
 

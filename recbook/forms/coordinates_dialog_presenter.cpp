@@ -52,8 +52,8 @@ bool CoordinatesDialogPresenter::WritePosition(const std::string& compact) {
   if (quorla::CheckGeoText(quorla::GeoKind::Longitude, lon) != 0 ||
       quorla::CheckGeoText(quorla::GeoKind::Latitude, lat) != 0)
     return false;
-  form_.WriteBox(kLongitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Longitude, lon));
-  form_.WriteBox(kLatitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Latitude, lat));
+  form_.Apply({{kLongitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Longitude, lon)}});
+  form_.Apply({{kLatitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Latitude, lat)}});
   Start();
   return true;
 }

@@ -69,8 +69,8 @@ void PowerDialogPresenter::Recompute() {
 void PowerDialogPresenter::Ok() {
   const std::optional<double> dbw = Result();
   if (!dbw) return host_.Beep();
-  form_.WriteBox(RecordBoxOf(Item::k8B1).id, OneDecimalBoxText(*dbw));
-  form_.WriteBox(RecordBoxOf(Item::k8B2).id, isotropic_ ? "I" : "E");
+  form_.Apply({{RecordBoxOf(Item::k8B1).id, OneDecimalBoxText(*dbw)}});
+  form_.Apply({{RecordBoxOf(Item::k8B2).id, isotropic_ ? "I" : "E"}});
   view_.Close();
 }
 

@@ -65,13 +65,6 @@ RuledText RecordFormPresenter::Typed(int box, std::string_view text, int caret) 
   return r;
 }
 
-void RecordFormPresenter::WriteBox(int box, const std::string& text) {
-  if (!RecordBoxOf(box)) return;
-  BoxText(texts_, box) = text;
-  view_.ShowBoxText(box, text);
-  SetChanged(true);
-}
-
 StationRecord RecordFormPresenter::Record() const { return BuildStationRecord(StationValuesOf(texts_)); }
 
 // "NN,LL": box NN, its first LL characters selected (the six-character band marks end in "012").
@@ -95,6 +88,32 @@ void RecordFormPresenter::Stored(uint32_t number) {
   isNew_ = false;
   ShowNumber();
   SetChanged(false);
+}
+
+void RecordFormPresenter::Focused(int box) {
+  if (!RecordBoxOf(box)) return;
+  focused_ = box;
+  const std::optional<InfoButton> button = InfoButtonFor(RecordBoxOf(box)->item);
+  if (!button) {
+    view_.ShowInfoButton({}, std::nullopt);
+    return;
+  }
+  view_.ShowInfoButton(std::string(button->caption(setup_.language)), button->dialog);
+}
+
+std::optional<InfoRequest> RecordFormPresenter::Info() const {
+  return InfoRequestFor(focused_, setup_.language, setup_.caption, texts_);
+}
+
+void RecordFormPresenter::Apply(const BoxWrites& writes) {
+  bool changed = false;
+  for (const BoxWrite& w : writes) {
+    if (!RecordBoxOf(w.box) || BoxText(texts_, w.box) == w.text) continue;
+    BoxText(texts_, w.box) = w.text;
+    view_.ShowBoxText(w.box, w.text);
+    changed = true;
+  }
+  if (changed) SetChanged(true);
 }
 
 void RecordFormPresenter::FindError(ErrorSearchMode mode) {

@@ -11,6 +11,7 @@
 
 #include "bilingual_texts.h"
 #include "entry/geo_box_properties.h"
+#include "forms/info_request.h"
 #include "forms/input_rules.h"
 #include "forms/record_box_texts.h"
 #include "forms/record_form_view.h"
@@ -54,8 +55,13 @@ class RecordFormPresenter {
 
   void ShowFirstButton(const std::string& text) { view_.ShowFirstButton(text); }
 
-  // An Info dialog writes a box: shown at once, the form changed.
-  void WriteBox(int box, const std::string& text);
+  // The focus went into a box: button 9 takes the caption of its dialog, or hides for a box
+  // without one.
+  void Focused(int box);
+  // Button 9: the request for the dialog of the box with the focus; nullopt when it has none.
+  std::optional<InfoRequest> Info() const;
+  // A dialog's "&OK": the boxes show their new texts; the form is changed when one of them differs.
+  void Apply(const BoxWrites& writes);
 
   // The record the boxes hold now, built as a save builds it.
   StationRecord Record() const;
@@ -77,6 +83,7 @@ class RecordFormPresenter {
   std::function<void()> onChange_;
   RecordBoxTexts texts_{};
   uint32_t number_ = 0;
+  int focused_ = kFirstBox;
   bool isNew_ = false;
   bool changed_ = false;
 };

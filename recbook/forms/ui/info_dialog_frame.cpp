@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <string>
 
 #include "rules/code_tables.h"
 #include "ui/dialog_units.h"
@@ -11,26 +10,28 @@
 
 namespace recbook::ui {
 
+QString L1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
 InfoDialogFrame::InfoDialogFrame(std::string_view caption, std::string_view title, quorla::Language language,
                                  QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(Q(std::string(caption) + std::string(title)));
-  setFont(quorla::ui::DialogFont());
   setModal(true);
-  const quorla::ui::DialogUnits du(font());
+  setFont(quorla::ui::DialogFont());
+  setWindowTitle(Q(caption) + L1(title));
   auto* column = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
-  body_->setSpacing(du.Y(3));
   column->addLayout(body_);
-  column->addSpacing(du.Y(4));
-  auto* row = new QHBoxLayout;
+  auto* buttons = new QHBoxLayout;
   ok_ = new QPushButton(Q(OkButton()(language)));
-  cancel_ = new QPushButton(Q(CancelButton()(language)));
+  ok_->setObjectName("ok");
   ok_->setDefault(true);
-  row->addWidget(ok_);
-  row->addStretch();
-  row->addWidget(cancel_);
-  column->addLayout(row);
+  cancel_ = new QPushButton(Q(CancelButton()(language)));
+  cancel_->setObjectName("cancel");
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel_);
+  column->addLayout(buttons);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -11,8 +11,12 @@ class QPushButton;
 
 namespace recbook::ui {
 
+// Single-byte table text (the degree sign is 0xB0) as a Qt string.
+QString L1(std::string_view bytes);
+
 class InfoDialogFrame : public QDialog {
  public:
+  // title: single-byte, shown after the caption prefix (UTF-8).
   InfoDialogFrame(std::string_view caption, std::string_view title, quorla::Language language, QWidget* parent);
   // The column the dialog's own controls go into, above the buttons.
   QBoxLayout* body() const { return body_; }
