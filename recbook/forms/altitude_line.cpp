@@ -5,17 +5,16 @@
 
 #include "forms/info_dialog_texts.h"
 #include "forms/library_calls.h"
-#include "forms/record_form_presenter.h"
 #include "geo_text.h"
 #include "point_altitude.h"
 
 namespace recbook {
 
-std::string AltitudeLine(const RecordFormPresenter& form, LibraryCalls& calls) {
-  const quorla::Language language = form.setup().language;
+std::string AltitudeLine(const InfoRequest& request, LibraryCalls& calls) {
+  const quorla::Language language = request.language;
   quorla::SetTerrainDirectory(calls.CheckTerrainDirectory(quorla::TerrainDirectory()));
-  const std::string& lon = BoxText(form.texts(), kLongitudeBox);
-  const std::string& lat = BoxText(form.texts(), kLatitudeBox);
+  const std::string& lon = BoxText(request.texts, kLongitudeBox);
+  const std::string& lat = BoxText(request.texts, kLatitudeBox);
   const quorla::GeoPosition p = quorla::ParseGeoText(quorla::WithoutBlanks(lon) + "," + quorla::WithoutBlanks(lat));
   const float height = quorla::PointAltitude(p.lon, p.lat);
   std::string line = std::string(info_texts::kAltitudeLabel(language)) + lon + ", " + lat + ")  = ";

@@ -5,7 +5,6 @@
 #include "forms/block_field.h"
 #include "forms/box_numbers.h"
 #include "forms/library_calls.h"
-#include "forms/record_form_presenter.h"
 #include "forms/station_kind.h"
 #include "records/record_text.h"
 
@@ -30,28 +29,25 @@ void WriteCode(char (&field)[7], const std::string& text) {
 
 }  // namespace
 
-bool OpenAntennaEditor(RecordFormPresenter& form, LibraryCalls& calls, int fromBox, uint32_t parent) {
-  const RecordBox* from = RecordBoxOf(fromBox);
-  const RecordBoxTexts& texts = form.texts();
+std::optional<BoxWrites> CallAntennaEditor(const InfoRequest& request, LibraryCalls& calls, uint32_t parent) {
   const auto box = [](Item item) { return RecordBoxOf(item).id; };
   AntennaEditParams block{};
-  WriteCode(block.hcode, BoxText(texts, box(Item::k9XH)));
-  WriteCode(block.vcode, BoxText(texts, box(Item::k9XV)));
-  block.aziMax = static_cast<float>(LenientNumber(BoxText(texts, box(Item::k9A))));
-  block.eleMax = static_cast<float>(LenientNumber(BoxText(texts, box(Item::k9B))));
+  WriteCode(block.hcode, request.Text(Item::k9XH));
+  WriteCode(block.vcode, request.Text(Item::k9XV));
+  block.aziMax = static_cast<float>(LenientNumber(request.Text(Item::k9A)));
+  block.eleMax = static_cast<float>(LenientNumber(request.Text(Item::k9B)));
   block.parent = parent;
-  block.language = form.setup().language == quorla::Language::English ? 0 : 1;
-  WriteBlockField(block.caption, form.setup().caption);
-  block.mode = StationKindOf(texts);
-  block.page = from ? PageOf(from->item) : 0;
+  block.language = request.language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, request.caption);
+  block.mode = StationKindOf(request.texts);
+  block.page = PageOf(request.item);
   block.newMethod = 0;
-  if (calls.AntennaEditor(block) != 1) return false;
+  if (calls.AntennaEditor(block) != 1) return std::nullopt;
   const float azimuth = block.aziMax, elevation = block.eleMax;  // packed members read by value
-  form.Apply({{box(Item::k9XH), BlockFieldText(block.hcode)}});
-  form.Apply({{box(Item::k9XV), BlockFieldText(block.vcode)}});
-  form.Apply({{box(Item::k9A), OneDecimalBoxText(azimuth)}});
-  form.Apply({{box(Item::k9B), ElevationBoxText(elevation)}});
-  return true;
+  return BoxWrites{{box(Item::k9XH), BlockFieldText(block.hcode)},
+                   {box(Item::k9XV), BlockFieldText(block.vcode)},
+                   {box(Item::k9A), OneDecimalBoxText(azimuth)},
+                   {box(Item::k9B), ElevationBoxText(elevation)}};
 }
 
 }  // namespace recbook

@@ -7,7 +7,6 @@
 #include "forms/block_field.h"
 #include "forms/info_dialog_texts.h"
 #include "forms/library_calls.h"
-#include "forms/record_form_presenter.h"
 #include "forms/station_kind.h"
 #include "geo_text.h"
 #include "records/record_text.h"
@@ -22,29 +21,28 @@ constexpr int32_t kBesideRight = -3, kBesideBottom = -2;
 
 }  // namespace
 
-CoordinatesDialogPresenter::CoordinatesDialogPresenter(quorla::Host& host, CoordinatesDialogView& view,
-                                                       RecordFormPresenter& form, LibraryCalls& calls,
+CoordinatesDialogPresenter::CoordinatesDialogPresenter(quorla::Host& host, const InfoRequest& request,
+                                                       CoordinatesDialogView& view, LibraryCalls& calls,
                                                        quorla::SettingsStore& settings)
-    : host_(host), view_(view), form_(form), calls_(calls), settings_(settings) {}
-
-std::string CoordinatesDialogPresenter::Text(const quorla::BiText& t) const {
-  return std::string(t(form_.setup().language));
-}
+    : host_(host),
+      request_(request),
+      view_(view),
+      calls_(calls),
+      settings_(settings),
+      longitude_(BoxText(request.texts, kLongitudeBox)),
+      latitude_(BoxText(request.texts, kLatitudeBox)) {}
 
 std::string CoordinatesDialogPresenter::Title() const {
-  return form_.setup().caption + Text(info_texts::kCoordinatesTitle);
+  return request_.caption + Text(info_texts::kCoordinatesTitle);
 }
 
-void CoordinatesDialogPresenter::Start() {
-  view_.ShowPosition(BoxText(form_.texts(), kLongitudeBox), BoxText(form_.texts(), kLatitudeBox));
-}
+void CoordinatesDialogPresenter::Start() { view_.ShowPosition(longitude_, latitude_); }
 
 std::string CoordinatesDialogPresenter::CompactPosition() const {
-  return quorla::WithoutBlanks(BoxText(form_.texts(), kLongitudeBox)) + "," +
-         quorla::WithoutBlanks(BoxText(form_.texts(), kLatitudeBox));
+  return quorla::WithoutBlanks(longitude_) + "," + quorla::WithoutBlanks(latitude_);
 }
 
-bool CoordinatesDialogPresenter::WritePosition(const std::string& compact) {
+bool CoordinatesDialogPresenter::TakePosition(const std::string& compact) {
   const size_t comma = compact.find(',');
   if (comma == std::string::npos) return false;
   const std::string lon = quorla::WithoutBlanks(compact.substr(0, comma));
@@ -52,15 +50,16 @@ bool CoordinatesDialogPresenter::WritePosition(const std::string& compact) {
   if (quorla::CheckGeoText(quorla::GeoKind::Longitude, lon) != 0 ||
       quorla::CheckGeoText(quorla::GeoKind::Latitude, lat) != 0)
     return false;
-  form_.Apply({{kLongitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Longitude, lon)}});
-  form_.Apply({{kLatitudeBox, terrainmap::DisplayFromCompact(quorla::GeoKind::Latitude, lat)}});
+  longitude_ = terrainmap::DisplayFromCompact(quorla::GeoKind::Longitude, lon);
+  latitude_ = terrainmap::DisplayFromCompact(quorla::GeoKind::Latitude, lat);
+  writes_ = {{kLongitudeBox, longitude_}, {kLatitudeBox, latitude_}};
   Start();
   return true;
 }
 
 void CoordinatesDialogPresenter::Conversion() {
-  if (!LongitudeValid(BoxText(form_.texts(), kLongitudeBox)) || !LatitudeValid(BoxText(form_.texts(), kLatitudeBox))) {
-    host_.Message(Text(info_texts::kWrongCoordinates), form_.setup().caption + Text(info_texts::kCoordinatesErrorTitle),
+  if (!LongitudeValid(longitude_) || !LatitudeValid(latitude_)) {
+    host_.Message(Text(info_texts::kWrongCoordinates), request_.caption + Text(info_texts::kCoordinatesErrorTitle),
                   quorla::Buttons::Ok, quorla::Icon::Error);
     return;
   }
@@ -68,12 +67,12 @@ void CoordinatesDialogPresenter::Conversion() {
   block.parent = view_.WindowHandle();
   block.x = kBesideRight;
   block.y = kBesideBottom;
-  block.language = form_.setup().language == quorla::Language::English ? 0 : 1;
-  WriteBlockField(block.caption, form_.setup().caption);
-  block.kind = StationKindOf(form_.texts());
+  block.language = request_.language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, request_.caption);
+  block.kind = StationKindOf(request_.texts);
   WriteBlockField(block.coords, CompactPosition());
   block.buttons = 0;
-  if (calls_.ConvertCoordinates(block) == 1) WritePosition(BlockFieldText(block.coords));
+  if (calls_.ConvertCoordinates(block) == 1) TakePosition(BlockFieldText(block.coords));
 }
 
 void CoordinatesDialogPresenter::FromMap() {
@@ -81,7 +80,7 @@ void CoordinatesDialogPresenter::FromMap() {
   const std::string stored = settings_.QueryText(quorla::kQuorlaKey, kTerrainValue).value_or("");
   const std::string usable = calls_.CheckTerrainDirectory(stored);
   if (usable.empty()) {
-    host_.Message(Text(info_texts::kNoTerrainDirectory), form_.setup().caption + Text(info_texts::kTerrainErrorTitle),
+    host_.Message(Text(info_texts::kNoTerrainDirectory), request_.caption + Text(info_texts::kTerrainErrorTitle),
                   quorla::Buttons::Ok, quorla::Icon::Error);
     return;
   }
@@ -91,13 +90,13 @@ void CoordinatesDialogPresenter::FromMap() {
   }
   MapViewerParams block{};
   block.parent = view_.WindowHandle();
-  block.language = form_.setup().language == quorla::Language::English ? 0 : 1;
-  WriteBlockField(block.caption, form_.setup().caption);
-  block.kind = StationKindOf(form_.texts());
+  block.language = request_.language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, request_.caption);
+  block.kind = StationKindOf(request_.texts);
   WriteBlockField(block.coords, CompactPosition());
-  const double radius = LenientNumber(BoxText(form_.texts(), RecordBoxOf(Item::k4D).id));
+  const double radius = LenientNumber(request_.Text(Item::k4D));
   block.radius = static_cast<int32_t>(std::clamp(radius, 0.0, double(std::numeric_limits<int32_t>::max())));
-  if (calls_.MapViewer(block) == 1 && WritePosition(BlockFieldText(block.coords))) view_.Close();
+  if (calls_.MapViewer(block) == 1 && TakePosition(BlockFieldText(block.coords))) view_.Close();
 }
 
 }  // namespace recbook

@@ -4,7 +4,6 @@
 
 #include "forms/box_numbers.h"
 #include "forms/info_dialog_texts.h"
-#include "forms/record_form_presenter.h"
 #include "records/picture_mask.h"
 #include "records/record_text.h"
 
@@ -15,14 +14,13 @@ std::optional<double> MaxRadiatedPower(double power, bool milliwatts, double gai
   return 10.0 * std::log10(power) - (milliwatts ? 30.0 : 0.0) + gain - loss;
 }
 
-PowerDialogPresenter::PowerDialogPresenter(quorla::Host& host, PowerDialogView& view, RecordFormPresenter& form)
-    : host_(host), view_(view), form_(form), language_(form.setup().language) {
-  isotropic_ = BoxText(form.texts(), RecordBoxOf(Item::k8B2).id) == "I";
+PowerDialogPresenter::PowerDialogPresenter(quorla::Host& host, const InfoRequest& request, PowerDialogView& view)
+    : host_(host), request_(request), view_(view), isotropic_(request.Text(Item::k8B2) == "I") {
   Recompute();
 }
 
 std::string PowerDialogPresenter::Title() const {
-  return form_.setup().caption + std::string(info_texts::kPowerTitle(language_));
+  return request_.caption + std::string(info_texts::kPowerTitle(request_.language));
 }
 
 void PowerDialogPresenter::SetPower(std::string_view text) {
@@ -54,24 +52,25 @@ std::optional<double> PowerDialogPresenter::Result() const {
 }
 
 void PowerDialogPresenter::Recompute() {
-  const std::string name(isotropic_ ? info_texts::kEirp(language_) : info_texts::kErp(language_));
+  const std::string name(isotropic_ ? info_texts::kEirp(request_.language) : info_texts::kErp(request_.language));
   const std::optional<double> dbw = Result();
   if (!dbw) return view_.ShowResult(name, "", "");
   const std::string masked = *FormatMask(*dbw, "###.#");
   // The remarks follow the value as shown: 30.04 shows as 30.0 without a remark.
   const double shown = std::round(*dbw * 10) / 10;
   std::string remark;
-  if (shown > 30) remark = info_texts::kAbove30(language_);
-  if (shown < -30) remark = info_texts::kBelow30(language_);
+  if (shown > 30) remark = info_texts::kAbove30(request_.language);
+  if (shown < -30) remark = info_texts::kBelow30(request_.language);
   view_.ShowResult(name, masked.substr(masked.find_first_not_of(' ')) + " dBW", remark);
 }
 
-void PowerDialogPresenter::Ok() {
+std::optional<BoxWrites> PowerDialogPresenter::Ok() {
   const std::optional<double> dbw = Result();
-  if (!dbw) return host_.Beep();
-  form_.Apply({{RecordBoxOf(Item::k8B1).id, OneDecimalBoxText(*dbw)}});
-  form_.Apply({{RecordBoxOf(Item::k8B2).id, isotropic_ ? "I" : "E"}});
-  view_.Close();
+  if (!dbw) {
+    host_.Beep();
+    return std::nullopt;
+  }
+  return BoxWrites{{RecordBoxOf(Item::k8B1).id, OneDecimalBoxText(*dbw)}, {RecordBoxOf(Item::k8B2).id, isotropic_ ? "I" : "E"}};
 }
 
 }  // namespace recbook

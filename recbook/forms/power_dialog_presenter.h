@@ -5,12 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "bilingual_texts.h"
+#include "forms/info_request.h"
 #include "host.h"
 
 namespace recbook {
-
-class RecordFormPresenter;
 
 // 10 log10(power) (- 30 for mW) + gain - loss in dBW; nullopt for a power of 0 or less.
 std::optional<double> MaxRadiatedPower(double power, bool milliwatts, double gain, double loss);
@@ -21,12 +19,12 @@ class PowerDialogView {
   // name "ERPmax" / "EIRPmax"; value "21.0 dBW" or empty without a result; remark "  > 30 dBW",
   // "  < -30 dBW" or empty.
   virtual void ShowResult(const std::string& name, const std::string& value, const std::string& remark) = 0;
-  virtual void Close() = 0;
 };
 
 class PowerDialogPresenter {
  public:
-  PowerDialogPresenter(quorla::Host& host, PowerDialogView& view, RecordFormPresenter& form);
+  // request: the Info request of [8B1].
+  PowerDialogPresenter(quorla::Host& host, const InfoRequest& request, PowerDialogView& view);
 
   // The gain reference starts as the form's [8B2] says ("I" isotropic, else dipole).
   bool isotropic() const { return isotropic_; }
@@ -38,19 +36,17 @@ class PowerDialogPresenter {
   void SetIsotropic(bool on);
   void SetLoss(std::string_view text);
 
-  // Writes [8B1] ("0" for zero, else one decimal) and [8B2] ("E" dipole, "I" isotropic) and
-  // closes; without a result it only beeps and the dialog stays.
-  void Ok();
-  void Cancel() { view_.Close(); }
+  // [8B1] ("0" for zero, else one decimal) and [8B2] ("E" dipole, "I" isotropic); without a
+  // result only a beep, and the dialog stays (nullopt).
+  std::optional<BoxWrites> Ok();
 
  private:
   std::optional<double> Result() const;
   void Recompute();
 
   quorla::Host& host_;
+  const InfoRequest request_;
   PowerDialogView& view_;
-  RecordFormPresenter& form_;
-  quorla::Language language_;
   double power_ = 0, gain_ = 0, loss_ = 0;
   bool milliwatts_ = false, isotropic_ = false;
 };

@@ -24,6 +24,7 @@ struct FormSetup {
   quorla::Language language = quorla::Language::English;
   std::string caption;  // the title prefix of message boxes
   terrainmap::GeoBoxProperties geo;  // the user's co-ordinate entry-box properties
+  LibraryCalls* libraries = nullptr;  // for the Info dialogs that open the other libraries' windows
 };
 
 class RecordFormPresenter {

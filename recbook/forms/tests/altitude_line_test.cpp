@@ -6,14 +6,10 @@
 
 #include <cstdio>
 
-#include "forms/record_form_presenter.h"
-#include "forms/tests/form_test_views.h"
 #include "forms/tests/scripted_library_calls.h"
 #include "point_altitude.h"
-#include "rules/tests/clean_station.h"
 #include "terrain/tile_generator.h"
 #include "tests/scratch_folder.h"
-#include "testing/scripted_host.h"
 
 namespace recbook::testing {
 namespace {
@@ -24,11 +20,8 @@ class AltitudeLine : public ::testing::Test {
   void TearDown() override {
     quorla::PointAltitude(-999, 0);
     quorla::SetTerrainDirectory("");
-    host_.VerifyAllConsumed();
   }
 
-  quorla::ScriptedHost host_;
-  RecordingRecordForm view_;
   ScriptedLibraryCalls calls_;
   ScratchFolder scratch_;
 };
@@ -46,13 +39,12 @@ TEST_F(AltitudeLine, HeightAtTheFormsPositionFromTheCheckedDirectory) {
   for (const auto& [position, lon, lat] : {Position{"015E000049N3000", 15.0, 49.5}, Position{"014E300049N1500", 14.5, 49.25}}) {
     SCOPED_TRACE(position);
     for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
-      RecordFormPresenter form(host_, view_, {language, " X: ", {}});
-      form.Load(Fixed({{Item::k4C, position}}), 1);
+      const InfoRequest request = RequestOf(Item::k4Z, {{Item::k4C, position}}, language);
       char height[32];
       std::snprintf(height, sizeof height, "%d m", terrainmap::SyntheticHeight(lon, lat));
-      const std::string where = BoxText(form.texts(), kLongitudeBox) + ", " + BoxText(form.texts(), kLatitudeBox);
+      const std::string where = BoxText(request.texts, kLongitudeBox) + ", " + BoxText(request.texts, kLatitudeBox);
       const std::string label = language == quorla::Language::English ? "Alti DTM (" : "n.m.v. DTM (";
-      EXPECT_EQ(recbook::AltitudeLine(form, calls_), label + where + ")  = " + height);
+      EXPECT_EQ(recbook::AltitudeLine(request, calls_), label + where + ")  = " + height);
     }
   }
   EXPECT_EQ(calls_.checkedDirectory, topo);  // the second call checks the kept directory
@@ -62,7 +54,6 @@ TEST_F(AltitudeLine, HeightAtTheFormsPositionFromTheCheckedDirectory) {
 TEST_F(AltitudeLine, NoTerrainDataGivesQuestionMarks) {
   const std::string topo = scratch_.path() + "topo";
   ASSERT_EQ(terrainmap::GenerateTerrainTiles(topo, {14, 49, 15, 50}), terrainmap::GenerateStatus::Ok);
-  RecordFormPresenter form(host_, view_, {quorla::Language::English, " X: ", {}});
   struct Case {
     const char* directory;
     const char* position;
@@ -71,8 +62,7 @@ TEST_F(AltitudeLine, NoTerrainDataGivesQuestionMarks) {
                         Case{topo.c_str(), "014E300049S3000"}}) {
     SCOPED_TRACE(c.position);
     calls_.terrainDirectory = c.directory;
-    form.Load(Fixed({{Item::k4C, c.position}}), 1);
-    const std::string line = recbook::AltitudeLine(form, calls_);
+    const std::string line = recbook::AltitudeLine(RequestOf(Item::k4Z, {{Item::k4C, c.position}}), calls_);
     EXPECT_EQ(line.substr(line.size() - 9), ")  =  ???");
     EXPECT_EQ(quorla::TerrainDirectory(), c.directory);
   }

@@ -1,5 +1,5 @@
-// The antenna editor called from the record form: the block it gets from the boxes and the box it
-// was opened from, and what a Transfer writes back.
+// The antenna editor called from the record form: the block it gets from the boxes and the item
+// it was opened from, and what a Transfer writes back.
 #include "forms/antenna_editor_call.h"
 
 #include <gtest/gtest.h>
@@ -7,31 +7,21 @@
 #include "forms/record_form_presenter.h"
 #include "forms/tests/form_test_views.h"
 #include "forms/tests/scripted_library_calls.h"
-#include "rules/tests/clean_station.h"
 #include "testing/scripted_host.h"
 
 namespace recbook::testing {
 namespace {
 
-class AntennaEditorCall : public ::testing::Test {
- protected:
-  void TearDown() override { host_.VerifyAllConsumed(); }
-  std::string Box(Item item) { return view_.boxes[RecordBoxOf(item).id]; }
+int Box(Item item) { return RecordBoxOf(item).id; }
 
-  quorla::ScriptedHost host_;
-  RecordingRecordForm view_;
-  RecordFormPresenter form_{host_, view_, {quorla::Language::Czech, " MIRANDEX: ", {}}};
-  ScriptedLibraryCalls calls_;
-};
-
-TEST_F(AntennaEditorCall, BlockCarriesTheBoxesAndThePageOfTheFocusedBox) {
+TEST(AntennaEditorCall, BlockCarriesTheBoxesAndThePageOfTheItem) {
   const std::pair<Item, int> kPages[] = {{Item::k9XH, 0}, {Item::k9A, 1}, {Item::k9XV, 2}, {Item::k9B, 3}};
   for (const auto& [item, page] : kPages) {
     SCOPED_TRACE(page);
-    form_.Load(Fixed(), 5);
-    EXPECT_FALSE(OpenAntennaEditor(form_, calls_, RecordBoxOf(item).id, 99));
-    ASSERT_TRUE(calls_.antenna.has_value());
-    const AntennaEditParams b = *calls_.antenna;
+    ScriptedLibraryCalls calls;
+    EXPECT_EQ(CallAntennaEditor(RequestOf(item, {}, quorla::Language::Czech), calls, 99), std::nullopt);
+    ASSERT_TRUE(calls.antenna.has_value());
+    const AntennaEditParams b = *calls.antenna;
     EXPECT_EQ(b.page, page);
     EXPECT_EQ(std::string(b.hcode, 7), "030EA10");
     EXPECT_EQ(std::string(b.vcode, 7), "000ND00");
@@ -43,21 +33,19 @@ TEST_F(AntennaEditorCall, BlockCarriesTheBoxesAndThePageOfTheFocusedBox) {
     EXPECT_EQ(BlockFieldText(b.caption), " MIRANDEX: ");
     EXPECT_EQ(b.mode, 1);
     EXPECT_EQ(b.newMethod, 0);
-    EXPECT_FALSE(form_.changed());  // Close changes nothing
-    EXPECT_EQ(Box(Item::k9XH), "030EA10");
   }
 }
 
-TEST_F(AntennaEditorCall, ReceiverAntennaAndEmptyCodes) {
-  form_.Load(Fixed({{Item::k1A, ""}, {Item::k9XV, ""}, {Item::k9A, ""}}), 5);
-  OpenAntennaEditor(form_, calls_, RecordBoxOf(Item::k9XV).id, 0);
-  EXPECT_EQ(calls_.antenna->mode, 2);
-  EXPECT_EQ(std::string(calls_.antenna->vcode, 7), std::string(7, '\0'));  // NUL-filled when empty
-  const float azimuth = calls_.antenna->aziMax;
+TEST(AntennaEditorCall, ReceiverAntennaAndEmptyCodes) {
+  ScriptedLibraryCalls calls;
+  CallAntennaEditor(RequestOf(Item::k9XV, {{Item::k1A, ""}, {Item::k9XV, ""}, {Item::k9A, ""}}), calls, 0);
+  EXPECT_EQ(calls.antenna->mode, 2);
+  EXPECT_EQ(std::string(calls.antenna->vcode, 7), std::string(7, '\0'));  // NUL-filled when empty
+  const float azimuth = calls.antenna->aziMax;
   EXPECT_EQ(azimuth, 0.0f);
 }
 
-TEST_F(AntennaEditorCall, TransferWritesCodesAndAngles) {
+TEST(AntennaEditorCall, TransferWritesCodesAndAngles) {
   struct Case {
     float azi, ele;
     const char* box9A;
@@ -73,31 +61,33 @@ TEST_F(AntennaEditorCall, TransferWritesCodesAndAngles) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.box9A);
-    form_.Load(Fixed(), 5);
-    calls_.result = 1;
-    calls_.hcode = "045EA20";
-    calls_.vcode = "010EA00";
-    calls_.aziMax = c.azi;
-    calls_.eleMax = c.ele;
-    EXPECT_TRUE(OpenAntennaEditor(form_, calls_, RecordBoxOf(Item::k9A).id, 0));
-    EXPECT_EQ(Box(Item::k9XH), "045EA20");
-    EXPECT_EQ(Box(Item::k9XV), "010EA00");
-    EXPECT_EQ(Box(Item::k9A), c.box9A);
-    EXPECT_EQ(Box(Item::k9B), c.box9B);
-    EXPECT_TRUE(form_.changed());
+    ScriptedLibraryCalls calls;
+    calls.result = 1;
+    calls.hcode = "045EA20";
+    calls.vcode = "010EA00";
+    calls.aziMax = c.azi;
+    calls.eleMax = c.ele;
+    EXPECT_EQ(CallAntennaEditor(RequestOf(Item::k9A), calls, 0),
+              (BoxWrites{{Box(Item::k9XH), "045EA20"}, {Box(Item::k9XV), "010EA00"}, {Box(Item::k9A), c.box9A},
+                         {Box(Item::k9B), c.box9B}}));
   }
 }
 
-// What the editor transferred is stored as a save builds it: the angles under their masks.
-TEST_F(AntennaEditorCall, TransferredValuesBuildTheRecord) {
-  form_.Load(Fixed(), 5);
-  calls_.result = 1;
-  calls_.hcode = "045EA20";
-  calls_.vcode = "010EA00";
-  calls_.aziMax = 120;
-  calls_.eleMax = -7.5f;
-  OpenAntennaEditor(form_, calls_, RecordBoxOf(Item::k9B).id, 0);
-  const StationRecord r = form_.Record();
+// What the editor transferred, applied to the form, is stored as a save builds it.
+TEST(AntennaEditorCall, TransferredValuesBuildTheRecord) {
+  quorla::ScriptedHost host;
+  RecordingRecordForm view;
+  RecordFormPresenter form(host, view, {quorla::Language::English, " X: ", {}});
+  form.Load(Fixed(), 5);
+  ScriptedLibraryCalls calls;
+  calls.result = 1;
+  calls.hcode = "045EA20";
+  calls.vcode = "010EA00";
+  calls.aziMax = 120;
+  calls.eleMax = -7.5f;
+  form.Apply(CallAntennaEditor(RequestOf(Item::k9B), calls, 0).value());
+  EXPECT_TRUE(form.changed());
+  const StationRecord r = form.Record();
   EXPECT_EQ(ItemText(r, Item::k9XH), "045EA20");
   EXPECT_EQ(ItemText(r, Item::k9A), "120.0");
   EXPECT_EQ(ItemText(r, Item::k9B), " -7.5");

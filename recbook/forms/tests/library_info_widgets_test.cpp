@@ -14,18 +14,14 @@
 #include <QTimer>
 #include <functional>
 
-#include "forms/record_form_presenter.h"
-#include "forms/tests/form_test_views.h"
 #include "forms/tests/scripted_library_calls.h"
 #include "forms/ui/altitude_dialog.h"
 #include "forms/ui/antenna_codes_dialog.h"
 #include "forms/ui/coordinates_dialog.h"
-#include "forms/ui/library_info_windows.h"
+#include "forms/ui/info_windows.h"
 #include "forms/ui/power_dialog.h"
 #include "point_altitude.h"
-#include "rules/tests/clean_station.h"
 #include "tests/scratch_folder.h"
-#include "testing/scripted_host.h"
 #include "ui/qt_host.h"
 
 namespace recbook::testing {
@@ -66,20 +62,20 @@ const char* Suffix(quorla::Language l) { return l == quorla::Language::English ?
 
 class LibraryInfoWidgets : public ::testing::TestWithParam<quorla::Language> {
  protected:
-  void SetUp() override {
-    App();
-    form_.Load(Fixed(), 9);
+  void SetUp() override { App(); }
+  InfoRequest Request(Item item, std::initializer_list<Edit> edits = {}) {
+    return RequestOf(item, edits, GetParam(), &calls_);
   }
-  std::string Box(Item item) { return view_.boxes[RecordBoxOf(item).id]; }
 
   quorla::QtHost host_;
-  RecordingRecordForm view_;
-  RecordFormPresenter form_{host_, view_, {GetParam(), " MIRANDEX: ", {}}};
   ScriptedLibraryCalls calls_;
 };
 
+const int k8B1 = RecordBoxOf(Item::k8B1).id;
+const int k8B2 = RecordBoxOf(Item::k8B2).id;
+
 TEST_P(LibraryInfoWidgets, PowerCalculatorTypedKeyByKey) {
-  ui::PowerDialog dialog(host_, form_, nullptr);
+  ui::PowerDialog dialog(host_, Request(Item::k8B1), nullptr);
   QTest::keyClicks(dialog.power(), "25");
   dialog.gain()->clear();
   QTest::keyClicks(dialog.gain(), "10");
@@ -95,15 +91,24 @@ TEST_P(LibraryInfoWidgets, PowerCalculatorTypedKeyByKey) {
   EXPECT_EQ(dialog.result()->text(), "EIRPmax =  31.0 dBW  > 30 dBW");
   Screenshot(dialog, std::string("info_power") + Suffix(GetParam()));
   dialog.okButton()->click();
-  EXPECT_EQ(Box(Item::k8B1), "31.0");
-  EXPECT_EQ(Box(Item::k8B2), "I");
+  EXPECT_EQ(dialog.writes(), (BoxWrites{{k8B1, "31.0"}, {k8B2, "I"}}));
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_P(LibraryInfoWidgets, PowerCalculatorOkWithoutPowerStaysOpen) {
+  ui::PowerDialog dialog(host_, Request(Item::k8B1), nullptr);
+  dialog.show();
+  dialog.okButton()->click();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_TRUE(dialog.writes().empty());
+  dialog.cancelButton()->click();
   EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_P(LibraryInfoWidgets, CoordinatesConversionAndMap) {
   ScratchFolder scratch;
   quorla::SettingsStore settings(scratch.path() + "registry.ini");
-  ui::CoordinatesDialog dialog(host_, form_, calls_, settings, nullptr);
+  ui::CoordinatesDialog dialog(host_, Request(Item::k4C), calls_, settings, nullptr);
   host_.SetParent(&dialog);
   Screenshot(dialog, std::string("info_coordinates") + Suffix(GetParam()));
   EXPECT_TRUE(dialog.position()->text().contains("014 E 25 30"));
@@ -114,7 +119,6 @@ TEST_P(LibraryInfoWidgets, CoordinatesConversionAndMap) {
   EXPECT_EQ(calls_.conversion->parent, dialog.WindowHandle());
   EXPECT_NE(calls_.conversion->parent, 0u);
   EXPECT_TRUE(dialog.position()->text().contains("015 E 00 00"));
-  EXPECT_EQ(view_.boxes[kLatitudeBox], "49 N 30 00");
   EXPECT_TRUE(dialog.isVisible());
 
   calls_.terrainDirectory = "";
@@ -129,15 +133,14 @@ TEST_P(LibraryInfoWidgets, CoordinatesConversionAndMap) {
   calls_.coords = "016E0000,48N0000";
   dialog.mapButton()->click();
   ASSERT_TRUE(calls_.map.has_value());
-  EXPECT_EQ(view_.boxes[kLongitudeBox], "016 E 00 00");
+  EXPECT_EQ(dialog.writes(), (BoxWrites{{kLongitudeBox, "016 E 00 00"}, {kLatitudeBox, "48 N 00 00"}}));
   EXPECT_FALSE(dialog.isVisible());  // closed after the Transfer
 }
 
 TEST_P(LibraryInfoWidgets, ConversionOfAWrongPositionIsRefused) {
-  form_.Load(Fixed({{Item::k4C, "181E000049N0000"}}), 9);
   ScratchFolder scratch;
   quorla::SettingsStore settings(scratch.path() + "registry.ini");
-  ui::CoordinatesDialog dialog(host_, form_, calls_, settings, nullptr);
+  ui::CoordinatesDialog dialog(host_, Request(Item::k4C, {{Item::k4C, "181E000049N0000"}}), calls_, settings, nullptr);
   host_.SetParent(&dialog);
   dialog.show();
   QString title, text;
@@ -150,14 +153,14 @@ TEST_P(LibraryInfoWidgets, ConversionOfAWrongPositionIsRefused) {
 
 TEST_P(LibraryInfoWidgets, AltitudeWithoutTerrainData) {
   calls_.terrainDirectory = "";
-  ui::AltitudeDialog dialog(form_, calls_, nullptr);
+  ui::AltitudeDialog dialog(Request(Item::k4Z), calls_, nullptr);
   EXPECT_TRUE(dialog.altitude()->text().endsWith("(014 E 25 30, 50 N 05 30)  =  ???"));
   Screenshot(dialog, std::string("info_altitude") + Suffix(GetParam()));
   quorla::PointAltitude(-999, 0);
 }
 
 TEST_P(LibraryInfoWidgets, AntennaCodesOpenTheEditorAndCloseAfterTransfer) {
-  ui::AntennaCodesDialog dialog(form_, calls_, RecordBoxOf(Item::k9XV).id, nullptr);
+  ui::AntennaCodesDialog dialog(Request(Item::k9XV), calls_, nullptr);
   Screenshot(dialog, std::string("info_antenna_codes") + Suffix(GetParam()));
   dialog.editorButton()->click();  // closed by the editor: the dialog stays
   ASSERT_TRUE(calls_.antenna.has_value());
@@ -168,21 +171,34 @@ TEST_P(LibraryInfoWidgets, AntennaCodesOpenTheEditorAndCloseAfterTransfer) {
   calls_.vcode = "000ND00";
   calls_.aziMax = 90;
   dialog.editorButton()->click();
-  EXPECT_EQ(Box(Item::k9XH), "090EA10");
-  EXPECT_EQ(Box(Item::k9A), "90.0");
+  ASSERT_EQ(dialog.writes().size(), 4u);
+  EXPECT_EQ(dialog.writes()[0].text, "090EA10");
+  EXPECT_EQ(dialog.writes()[2].text, "90.0");
   EXPECT_FALSE(dialog.isVisible());
 }
 
-// [9A] and [9B] open the editor directly; boxes without one of these dialogs open nothing.
-TEST_P(LibraryInfoWidgets, OpeningByBox) {
-  EXPECT_TRUE(ui::OpenLibraryInfo(RecordBoxOf(Item::k9B).id, form_, calls_, nullptr));
+// The dialogs that need the libraries' windows open nothing where the form has none.
+TEST_P(LibraryInfoWidgets, WithoutTheLibrariesNothingOpens) {
+  for (Item item : {Item::k4C, Item::k4Z, Item::k9A, Item::k9XH}) {
+    const InfoRequest request = RequestOf(item, {}, GetParam(), nullptr);
+    const ui::InfoWindowOpener open = ui::InfoWindowFor(request.dialog);
+    ASSERT_NE(open, nullptr);
+    EXPECT_TRUE(open(request, nullptr).empty());
+  }
+}
+
+// [9A] and [9B] open the editor itself from the Info button's table.
+TEST_P(LibraryInfoWidgets, AzimuthAndElevationOpenTheEditorDirectly) {
+  calls_.result = 1;
+  calls_.hcode = "090EA10";
+  calls_.vcode = "000ND00";
+  calls_.eleMax = -3;
+  const InfoRequest request = Request(Item::k9B);
+  const BoxWrites writes = ui::InfoWindowFor(request.dialog)(request, nullptr);
   ASSERT_TRUE(calls_.antenna.has_value());
   EXPECT_EQ(calls_.antenna->page, 3);
-  calls_.antenna.reset();
-  for (Item item : {Item::k1A, Item::k2C, Item::k6A, Item::k13X}) {
-    EXPECT_FALSE(ui::OpenLibraryInfo(RecordBoxOf(item).id, form_, calls_, nullptr));
-  }
-  EXPECT_FALSE(calls_.antenna.has_value());
+  ASSERT_EQ(writes.size(), 4u);
+  EXPECT_EQ(writes[3], (BoxWrite{RecordBoxOf(Item::k9B).id, "-03.0"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, LibraryInfoWidgets,

@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/record_form_presenter.h"
-#include "forms/tests/form_test_views.h"
-#include "rules/tests/clean_station.h"
+#include "forms/tests/scripted_library_calls.h"
 #include "testing/scripted_host.h"
 
 namespace recbook::testing {
@@ -18,20 +16,17 @@ class RecordingPowerDialog : public PowerDialogView {
     value = v;
     remark = r;
   }
-  void Close() override { closed = true; }
   std::string name, value, remark;
-  bool closed = false;
 };
+
+const int k8B1 = RecordBoxOf(Item::k8B1).id;
+const int k8B2 = RecordBoxOf(Item::k8B2).id;
 
 class PowerCalculator : public ::testing::Test {
  protected:
-  void SetUp() override { form_.Load(Fixed(), 3); }
   void TearDown() override { host_.VerifyAllConsumed(); }
-  std::string Box(Item item) { return form_view_.boxes[RecordBoxOf(item).id]; }
 
   quorla::ScriptedHost host_;
-  RecordingRecordForm form_view_;
-  RecordFormPresenter form_{host_, form_view_, {quorla::Language::English, " MIRANDEX: ", {}}};
   RecordingPowerDialog view_;
 };
 
@@ -63,7 +58,7 @@ TEST_F(PowerCalculator, ResultNameAndRemarks) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string(c.power) + (c.milliwatts ? " mW " : " W ") + c.gain + " " + c.loss);
-    PowerDialogPresenter p(host_, view_, form_);
+    PowerDialogPresenter p(host_, RequestOf(Item::k8B1), view_);
     p.SetPower(c.power);
     p.SetMilliwatts(c.milliwatts);
     p.SetGain(c.gain);
@@ -93,42 +88,30 @@ TEST_F(PowerCalculator, OkWritesPowerAndReference) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string(c.power) + " " + c.gain + " " + c.loss);
-    form_.Load(Fixed(), 3);
-    RecordingPowerDialog view;
-    PowerDialogPresenter p(host_, view, form_);
+    PowerDialogPresenter p(host_, RequestOf(Item::k8B1), view_);
     p.SetPower(c.power);
     p.SetGain(c.gain);
     p.SetIsotropic(c.isotropic);
     p.SetLoss(c.loss);
-    p.Ok();
-    EXPECT_TRUE(view.closed);
-    EXPECT_EQ(Box(Item::k8B1), c.power8B1);
-    EXPECT_EQ(Box(Item::k8B2), c.reference);
-    EXPECT_TRUE(form_.changed());
+    EXPECT_EQ(p.Ok(), (BoxWrites{{k8B1, c.power8B1}, {k8B2, c.reference}}));
   }
 }
 
 TEST_F(PowerCalculator, OkWithoutResultOnlyBeeps) {
-  PowerDialogPresenter p(host_, view_, form_);
+  PowerDialogPresenter p(host_, RequestOf(Item::k8B1), view_);
   p.SetPower("0");
-  p.Ok();
+  EXPECT_EQ(p.Ok(), std::nullopt);
   EXPECT_EQ(host_.beeps(), 1);
-  EXPECT_FALSE(view_.closed);
-  EXPECT_EQ(Box(Item::k8B1), "  10.0");  // as stored
-  EXPECT_FALSE(form_.changed());
 }
 
-TEST_F(PowerCalculator, StartsWithTheFormsReferenceAndCancelChangesNothing) {
-  form_.Load(Fixed({{Item::k8B2, "I"}}), 3);
-  PowerDialogPresenter p(host_, view_, form_);
-  EXPECT_TRUE(p.isotropic());
+TEST_F(PowerCalculator, StartsWithTheFormsReference) {
+  PowerDialogPresenter iso(host_, RequestOf(Item::k8B1, {{Item::k8B2, "I"}}), view_);
+  EXPECT_TRUE(iso.isotropic());
   EXPECT_EQ(view_.name, "EIRPmax");
-  EXPECT_EQ(p.Title(), " MIRANDEX:   [8B1]  Max. radiated power");
-  p.SetPower("25");
-  p.Cancel();
-  EXPECT_TRUE(view_.closed);
-  EXPECT_EQ(Box(Item::k8B1), "  10.0");  // as stored
-  EXPECT_FALSE(form_.changed());
+  EXPECT_EQ(iso.Title(), " MIRANDEX:   [8B1]  Max. radiated power");
+  PowerDialogPresenter dipole(host_, RequestOf(Item::k8B1, {}, quorla::Language::Czech), view_);
+  EXPECT_FALSE(dipole.isotropic());
+  EXPECT_EQ(dipole.Title(), " MIRANDEX:   [8B1]  Max. vyzářený výkon");
 }
 
 }  // namespace

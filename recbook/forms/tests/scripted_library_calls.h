@@ -1,12 +1,15 @@
 #pragma once
 // A stand-in for the other libraries' windows in the Info dialog tests: each call keeps the block
-// it was given, and answers with the scripted result and output.
+// it was given, and answers with the scripted result and output. And the Info request of an item
+// of the clean test station.
 #include <algorithm>
 #include <optional>
 #include <string>
 
 #include "forms/block_field.h"
+#include "forms/info_request.h"
 #include "forms/library_calls.h"
+#include "rules/tests/clean_station.h"
 
 namespace recbook::testing {
 
@@ -52,5 +55,12 @@ class ScriptedLibraryCalls : public LibraryCalls {
     return terrainDirectory.value_or(dir);
   }
 };
+
+inline InfoRequest RequestOf(Item item, std::initializer_list<Edit> edits = {},
+                             quorla::Language language = quorla::Language::English, LibraryCalls* calls = nullptr) {
+  InfoRequest request = *InfoRequestFor(RecordBoxOf(item).id, language, " MIRANDEX: ", BoxTextsOf(Fixed(edits)));
+  request.libraries = calls;
+  return request;
+}
 
 }  // namespace recbook::testing

@@ -6,26 +6,39 @@
 
 #include "forms/antenna_editor_call.h"
 #include "forms/info_dialog_texts.h"
-#include "forms/record_form_presenter.h"
 #include "ui/entry_application.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {
 
-AntennaCodesDialog::AntennaCodesDialog(RecordFormPresenter& form, LibraryCalls& calls, int fromBox, QWidget* parent)
-    : InfoDialogFrame(form.setup().caption, info_texts::kAntennaCodesTitle(form.setup().language),
-                      form.setup().language, parent) {
-  const quorla::Language l = form.setup().language;
-  for (const quorla::BiText& line : info_texts::kAntennaCodesHelp) body()->addWidget(new QLabel(Q(line(l))));
-  editor_ = new QPushButton(Q(info_texts::kAntennaEditorButton(l)));
+AntennaCodesDialog::AntennaCodesDialog(const InfoRequest& request, LibraryCalls& calls, QWidget* parent)
+    : InfoDialogFrame(request.caption + std::string(info_texts::kAntennaCodesTitle(request.language)), "",
+                      request.language, parent) {
+  for (const quorla::BiText& line : info_texts::kAntennaCodesHelp) body()->addWidget(new QLabel(Q(line(request.language))));
+  editor_ = new QPushButton(Q(info_texts::kAntennaEditorButton(request.language)));
   auto* row = new QHBoxLayout;
   row->addWidget(editor_);
   row->addStretch();
   body()->addLayout(row);
-  connect(okButton(), &QPushButton::clicked, this, &QDialog::accept);
-  connect(editor_, &QPushButton::clicked, this, [this, &form, &calls, fromBox] {
-    if (OpenAntennaEditor(form, calls, fromBox, quorla::ui::WindowHandle(this))) accept();
+  connect(editor_, &QPushButton::clicked, this, [this, request, &calls] {
+    if (std::optional<BoxWrites> writes = CallAntennaEditor(request, calls, quorla::ui::WindowHandle(this))) {
+      writes_ = std::move(*writes);
+      accept();
+    }
   });
+}
+
+BoxWrites OpenAntennaCodes(const InfoRequest& request, QWidget* parent) {
+  if (!request.libraries) return {};
+  AntennaCodesDialog dialog(request, *request.libraries, parent);
+  dialog.exec();
+  return dialog.writes();
+}
+
+BoxWrites OpenAntennaEditor(const InfoRequest& request, QWidget* parent) {
+  if (!request.libraries) return {};
+  const uint32_t owner = quorla::ui::WindowHandle(parent ? parent->window() : nullptr);
+  return CallAntennaEditor(request, *request.libraries, owner).value_or(BoxWrites{});
 }
 
 }  // namespace recbook::ui

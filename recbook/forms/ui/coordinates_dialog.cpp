@@ -4,18 +4,18 @@
 #include <QPushButton>
 
 #include "forms/info_dialog_texts.h"
-#include "forms/record_form_presenter.h"
 #include "ui/dialog_units.h"
 #include "ui/entry_application.h"
+#include "ui/qt_host.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {
 
-CoordinatesDialog::CoordinatesDialog(quorla::Host& host, RecordFormPresenter& form, LibraryCalls& calls,
+CoordinatesDialog::CoordinatesDialog(quorla::Host& host, const InfoRequest& request, LibraryCalls& calls,
                                      quorla::SettingsStore& settings, QWidget* parent)
-    : InfoDialogFrame(form.setup().caption, info_texts::kCoordinatesTitle(form.setup().language),
-                      form.setup().language, parent),
-      language_(form.setup().language) {
+    : InfoDialogFrame(request.caption + std::string(info_texts::kCoordinatesTitle(request.language)), "",
+                      request.language, parent),
+      language_(request.language) {
   body()->addWidget(new QLabel(Q(info_texts::kCoordinatesHelp(language_))));
   position_ = new QLabel;
   position_->setObjectName("position");
@@ -28,8 +28,7 @@ CoordinatesDialog::CoordinatesDialog(quorla::Host& host, RecordFormPresenter& fo
   row->addWidget(map_);
   row->addStretch();
   body()->addLayout(row);
-  presenter_ = std::make_unique<CoordinatesDialogPresenter>(host, *this, form, calls, settings);
-  connect(okButton(), &QPushButton::clicked, this, &QDialog::accept);
+  presenter_ = std::make_unique<CoordinatesDialogPresenter>(host, request, *this, calls, settings);
   connect(conversion_, &QPushButton::clicked, this, [this] { presenter_->Conversion(); });
   connect(map_, &QPushButton::clicked, this, [this] { presenter_->FromMap(); });
   presenter_->Start();
@@ -40,6 +39,16 @@ uint32_t CoordinatesDialog::WindowHandle() const { return quorla::ui::WindowHand
 void CoordinatesDialog::ShowPosition(const std::string& longitude, const std::string& latitude) {
   position_->setText(Q(std::string(info_texts::kLongitude(language_)) + "  " + longitude + "     " +
                        std::string(info_texts::kLatitude(language_)) + "  " + latitude));
+}
+
+BoxWrites OpenCoordinates(const InfoRequest& request, QWidget* parent) {
+  if (!request.libraries) return {};
+  quorla::QtHost host(parent);
+  quorla::SettingsStore settings;
+  CoordinatesDialog dialog(host, request, *request.libraries, settings, parent);
+  host.SetParent(&dialog);
+  dialog.exec();
+  return dialog.writes();
 }
 
 }  // namespace recbook::ui

@@ -1,6 +1,6 @@
 #pragma once
 // The co-ordinates window (Info of [4C]): the position of boxes 20 and 21, " C&onversion" and
-// "from &Map"; what they confirm is in the form at once, so "&OK" and "&Cancel" only close.
+// "from &Map".
 #include <QLabel>
 #include <memory>
 
@@ -11,12 +11,14 @@ namespace recbook::ui {
 
 class CoordinatesDialog : public InfoDialogFrame, public CoordinatesDialogView {
  public:
-  CoordinatesDialog(quorla::Host& host, RecordFormPresenter& form, LibraryCalls& calls, quorla::SettingsStore& settings,
-                    QWidget* parent);
+  CoordinatesDialog(quorla::Host& host, const InfoRequest& request, LibraryCalls& calls,
+                    quorla::SettingsStore& settings, QWidget* parent);
 
   void ShowPosition(const std::string& longitude, const std::string& latitude) override;
   uint32_t WindowHandle() const override;
   void Close() override { accept(); }
+  // The new position of the boxes, empty when it did not change.
+  const BoxWrites& writes() const { return presenter_->writes(); }
 
   QPushButton* conversionButton() const { return conversion_; }
   QPushButton* mapButton() const { return map_; }
@@ -29,5 +31,8 @@ class CoordinatesDialog : public InfoDialogFrame, public CoordinatesDialogView {
   QPushButton* map_;
   std::unique_ptr<CoordinatesDialogPresenter> presenter_;
 };
+
+// Opens the dialog modally (nothing without the libraries' windows); gives the new position.
+BoxWrites OpenCoordinates(const InfoRequest& request, QWidget* parent);
 
 }  // namespace recbook::ui

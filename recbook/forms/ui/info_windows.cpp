@@ -1,6 +1,10 @@
 #include "forms/ui/info_windows.h"
 
+#include "forms/ui/altitude_dialog.h"
+#include "forms/ui/antenna_codes_dialog.h"
+#include "forms/ui/coordinates_dialog.h"
 #include "forms/ui/explanation_dialog.h"
+#include "forms/ui/power_dialog.h"
 
 namespace recbook::ui {
 namespace {
@@ -12,6 +16,11 @@ struct InfoWindow {
 constexpr InfoWindow kInfoWindows[] = {
     {InfoDialog::Explanation, OpenExplanation},
     {InfoDialog::ReferenceLayout, OpenExplanation},
+    {InfoDialog::Coordinates, OpenCoordinates},
+    {InfoDialog::Altitude, OpenAltitude},
+    {InfoDialog::PowerCalculator, OpenPowerCalculator},
+    {InfoDialog::AntennaEditor, OpenAntennaEditor},
+    {InfoDialog::AntennaCodes, OpenAntennaCodes},
 };
 
 }  // namespace

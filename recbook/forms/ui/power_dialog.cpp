@@ -7,7 +7,7 @@
 #include <QRegularExpressionValidator>
 
 #include "forms/info_dialog_texts.h"
-#include "forms/record_form_presenter.h"
+#include "ui/qt_host.h"
 #include "ui/dialog_units.h"
 #include "ui/window_texts.h"
 
@@ -31,11 +31,11 @@ QRadioButton* Option(const quorla::BiText& text, quorla::Language language, cons
 
 }  // namespace
 
-PowerDialog::PowerDialog(quorla::Host& host, RecordFormPresenter& form, QWidget* parent)
-    : InfoDialogFrame(form.setup().caption, info_texts::kPowerTitle(form.setup().language), form.setup().language,
+PowerDialog::PowerDialog(quorla::Host& host, const InfoRequest& request, QWidget* parent)
+    : InfoDialogFrame(request.caption + std::string(info_texts::kPowerTitle(request.language)), "", request.language,
                       parent) {
   const quorla::ui::DialogUnits du(font());
-  const quorla::Language l = form.setup().language;
+  const quorla::Language l = request.language;
   power_ = NumberBox(false, du);
   gain_ = NumberBox(true, du);
   loss_ = NumberBox(true, du);
@@ -68,7 +68,7 @@ PowerDialog::PowerDialog(quorla::Host& host, RecordFormPresenter& form, QWidget*
   body()->addWidget(result_);
   body()->addWidget(new QLabel(Q(info_texts::kPowerNote(l))));
 
-  presenter_ = std::make_unique<PowerDialogPresenter>(host, *this, form);
+  presenter_ = std::make_unique<PowerDialogPresenter>(host, request, *this);
   watts->setChecked(true);
   (presenter_->isotropic() ? isotropic_ : dipole)->setChecked(true);
   gain_->setText("0");
@@ -79,12 +79,25 @@ PowerDialog::PowerDialog(quorla::Host& host, RecordFormPresenter& form, QWidget*
   connect(loss_, &QLineEdit::textChanged, this, [this, number] { presenter_->SetLoss(number(loss_)); });
   connect(milliwatts_, &QRadioButton::toggled, this, [this](bool on) { presenter_->SetMilliwatts(on); });
   connect(isotropic_, &QRadioButton::toggled, this, [this](bool on) { presenter_->SetIsotropic(on); });
-  connect(okButton(), &QPushButton::clicked, this, [this] { presenter_->Ok(); });
+  disconnect(okButton(), &QPushButton::clicked, this, &QDialog::accept);  // without a result it stays
+  connect(okButton(), &QPushButton::clicked, this, [this] {
+    if (std::optional<BoxWrites> writes = presenter_->Ok()) {
+      writes_ = std::move(*writes);
+      accept();
+    }
+  });
   power_->setFocus();
 }
 
 void PowerDialog::ShowResult(const std::string& name, const std::string& value, const std::string& remark) {
   result_->setText(Q(name + " =  " + value + remark));
+}
+
+BoxWrites OpenPowerCalculator(const InfoRequest& request, QWidget* parent) {
+  quorla::QtHost host(parent);
+  PowerDialog dialog(host, request, parent);
+  dialog.exec();
+  return dialog.writes();
 }
 
 }  // namespace recbook::ui

@@ -13,10 +13,11 @@ namespace recbook::ui {
 
 class PowerDialog : public InfoDialogFrame, public PowerDialogView {
  public:
-  PowerDialog(quorla::Host& host, RecordFormPresenter& form, QWidget* parent);
+  PowerDialog(quorla::Host& host, const InfoRequest& request, QWidget* parent);
 
   void ShowResult(const std::string& name, const std::string& value, const std::string& remark) override;
-  void Close() override { accept(); }
+  // What "&OK" wrote; empty after "&Cancel".
+  const BoxWrites& writes() const { return writes_; }
 
   QLineEdit* power() const { return power_; }
   QLineEdit* gain() const { return gain_; }
@@ -32,7 +33,11 @@ class PowerDialog : public InfoDialogFrame, public PowerDialogView {
   QRadioButton* milliwatts_;
   QRadioButton* isotropic_;
   QLabel* result_;
+  BoxWrites writes_;
   std::unique_ptr<PowerDialogPresenter> presenter_;
 };
+
+// Opens the calculator modally; "&OK" gives [8B1] and [8B2].
+BoxWrites OpenPowerCalculator(const InfoRequest& request, QWidget* parent);
 
 }  // namespace recbook::ui
