@@ -5,7 +5,9 @@
 namespace recbook {
 
 DesignationBuilderPresenter::DesignationBuilderPresenter(const InfoRequest& request, DesignationBuilderView& view)
-    : request_(request), view_(view), designation_(request.Text(Item::k7A)) {
+    : request_(request), view_(view), designation_(request.Text(Item::k7A)) {}
+
+void DesignationBuilderPresenter::Open() {
   view_.ShowDesignation(designation_);
   view_.SelectLines(SelectDesignationLines(designation_));
 }

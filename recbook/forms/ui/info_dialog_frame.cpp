@@ -12,12 +12,11 @@ namespace recbook::ui {
 
 QString L1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
-InfoDialogFrame::InfoDialogFrame(std::string_view caption, std::string_view title, quorla::Language language,
-                                 QWidget* parent)
-    : QDialog(parent) {
+InfoDialogFrame::InfoDialogFrame(const InfoRequest& request, QWidget* parent)
+    : QDialog(parent), caption_(Q(request.caption)) {
+  const quorla::Language language = request.language;
   setModal(true);
   setFont(quorla::ui::DialogFont());
-  setWindowTitle(Q(caption) + L1(title));
   auto* column = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
   column->addLayout(body_);
@@ -34,5 +33,7 @@ InfoDialogFrame::InfoDialogFrame(std::string_view caption, std::string_view titl
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
+
+void InfoDialogFrame::SetTitle(std::string_view title) { setWindowTitle(caption_ + L1(title)); }
 
 }  // namespace recbook::ui

@@ -1,6 +1,9 @@
 #include "forms/ui/info_windows.h"
 
+#include "forms/ui/code_picker_dialog.h"
+#include "forms/ui/designation_dialog.h"
 #include "forms/ui/explanation_dialog.h"
+#include "forms/ui/frequency_dialog.h"
 
 namespace recbook::ui {
 namespace {
@@ -10,7 +13,11 @@ struct InfoWindow {
   InfoWindowOpener open;
 };
 constexpr InfoWindow kInfoWindows[] = {
+    {InfoDialog::FrequencyBands, OpenFrequencyDialog},
+    {InfoDialog::CodePicker, OpenCodePicker},
+    {InfoDialog::ListPicker, OpenCodePicker},
     {InfoDialog::Explanation, OpenExplanation},
+    {InfoDialog::DesignationBuilder, OpenDesignationBuilder},
     {InfoDialog::ReferenceLayout, OpenExplanation},
 };
 
