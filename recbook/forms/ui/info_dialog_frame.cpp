@@ -1,5 +1,6 @@
 #include "forms/ui/info_dialog_frame.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -34,6 +35,12 @@ InfoDialogFrame::InfoDialogFrame(const InfoRequest& request, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void InfoDialogFrame::SetTitle(std::string_view title) { setWindowTitle(caption_ + L1(title)); }
+// Wide enough for the title in a bold title bar beside its buttons.
+void InfoDialogFrame::SetTitle(std::string_view title) {
+  setWindowTitle(caption_ + L1(title));
+  QFont bold = font();
+  bold.setBold(true);
+  setMinimumWidth(QFontMetrics(bold).horizontalAdvance(windowTitle()) + 140);
+}
 
 }  // namespace recbook::ui
