@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -22,6 +21,7 @@
 #include "forms/ui/frequency_dialog.h"
 #include "forms/ui/record_form_page.h"
 #include "tests/clean_station.h"
+#include "tests/modal_answer.h"
 #include "testing/scripted_host.h"
 
 namespace recbook::testing {
@@ -35,20 +35,6 @@ QApplication& App() {
   static char* argv[] = {name, nullptr};
   static QApplication* app = new QApplication(argc, argv);
   return *app;
-}
-
-// Runs answer on the next modal dialog once it is shown.
-void WhenDialog(std::function<void(QDialog*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(d);
-  });
-  timer->start();
 }
 
 void Shoot(QWidget* w, const std::string& name) {
@@ -78,7 +64,7 @@ class FormUnderTest {
     box->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     bool answered = false;
-    WhenDialog([&](QDialog* d) {
+    WhenModal<QDialog>([&](QDialog* d) {
       answered = true;
       answer(d);
     });
