@@ -19,6 +19,7 @@
 #include "forms/ui/code_picker_dialog.h"
 #include "forms/ui/designation_dialog.h"
 #include "forms/ui/frequency_dialog.h"
+#include "forms/ui/viewer_help_dialog.h"
 #include "forms/ui/record_form_page.h"
 #include "tests/clean_station.h"
 #include "tests/modal_answer.h"
@@ -257,6 +258,52 @@ TEST(InfoButtonWidget, ScreenshotsOfEveryDialogInBothLanguages) {
     QApplication::processEvents();
     EXPECT_EQ(f.page_.infoButton()->text(), language == Language::English ? " Info: Class" : " Info: Trida");
     Shoot(&f.page_, std::string("record_form_info_button_") + Suffix(language));
+  }
+}
+
+// The file viewer's help: each table read-only over the selected record, no "&OK", nothing written.
+TEST(ViewerHelpWidget, TablesShowTheRecordsCodesReadOnly) {
+  (void)App();
+  const StationRecord record = Fixed({{Item::k6A, "ML"}, {Item::k9D, "SL"}});
+  constexpr struct {
+    ViewerTable table;
+    const char* shot;
+    const char* highlighted;  // the highlighted line of a code table, or the designation shown
+  } kCases[] = {
+      {ViewerTable::StationClass, "6A", "ML = Land mobile station "},
+      {ViewerTable::Polarisation, "9D", "SL = Left-hand slant in 45"},
+      {ViewerTable::Country, "4B", "Czech Republic ........ CZE"},
+      {ViewerTable::Status, "13Y", "B =  Request for agreement"},
+      {ViewerTable::Designation, "7A", "16K0F3E"},
+      {ViewerTable::Reference, "13X", "CCC-ZZ-PPPPPP-FF-R-I"},
+  };
+  for (const Language language : {Language::English, Language::Czech}) {
+    for (const auto& c : kCases) {
+      SCOPED_TRACE(c.shot);
+      QString title, shown;
+      bool okVisible = true;
+      WhenModal<QDialog>([&](QDialog* help) {
+        auto* h = dynamic_cast<ui::ViewerHelpDialog*>(help);
+        ASSERT_TRUE(h);
+        title = help->windowTitle();
+        QTest::mouseClick(h->choices()->button(static_cast<int>(c.table)), Qt::LeftButton, {}, QPoint(8, 8));
+        WhenModal<QDialog>([&](QDialog* d) {
+          okVisible = d->findChild<QPushButton*>("ok")->isVisible();
+          if (auto* t = dynamic_cast<ui::ViewerTableDialog*>(d)) shown = t->lines()->currentItem()->text();
+          if (auto* t = dynamic_cast<ui::DesignationDialog*>(d)) shown = t->designation()->text();
+          if (auto* t = d->findChild<QLabel*>("explanation")) shown = t->text();
+          Shoot(d, std::string("viewer_") + c.shot + "_" + Suffix(language));
+          d->findChild<QPushButton*>("cancel")->click();
+        });
+        if (c.table == ViewerTable::StationClass) Shoot(help, std::string("viewer_help_") + Suffix(language));
+        h->okButton()->click();  // "&Show"
+        h->cancelButton()->click();
+      });
+      ui::ShowViewerHelp(language, " Test:", record, nullptr);
+      EXPECT_FALSE(okVisible);
+      EXPECT_TRUE(title.startsWith(" Test: ")) << title.toStdString();
+      if (language == Language::English) EXPECT_TRUE(shown.startsWith(c.highlighted)) << shown.toStdString();
+    }
   }
 }
 

@@ -62,6 +62,12 @@ void DesignationDialog::SelectLines(const DesignationSelection& lines) {
   }
 }
 
+void DesignationDialog::ReadOnly() {
+  HideOk();
+  edit_->setReadOnly(true);
+  for (QListWidget* list : lists_) list->setEnabled(false);
+}
+
 BoxWrites OpenDesignationBuilder(const InfoRequest& request, QWidget* parent) {
   DesignationDialog dialog(request, parent);
   return dialog.exec() == QDialog::Accepted ? dialog.presenter().Ok() : BoxWrites{};

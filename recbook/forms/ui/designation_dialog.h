@@ -17,6 +17,8 @@ class DesignationDialog : public InfoDialogFrame, public DesignationBuilderView 
 
   void ShowDesignation(const std::string& text) override;
   void SelectLines(const DesignationSelection& lines) override;
+  // The file viewer's variant: the record's designation shown, nothing to change, no "&OK".
+  void ReadOnly();
 
   DesignationBuilderPresenter& presenter() { return presenter_; }
   QLineEdit* designation() const { return edit_; }

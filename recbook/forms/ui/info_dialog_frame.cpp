@@ -14,8 +14,10 @@ namespace recbook::ui {
 QString L1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
 InfoDialogFrame::InfoDialogFrame(const InfoRequest& request, QWidget* parent)
-    : QDialog(parent), caption_(Q(request.caption)) {
-  const quorla::Language language = request.language;
+    : InfoDialogFrame(request.caption, request.language, parent) {}
+
+InfoDialogFrame::InfoDialogFrame(std::string_view caption, quorla::Language language, QWidget* parent)
+    : QDialog(parent), caption_(Q(caption)) {
   setModal(true);
   setFont(quorla::ui::DialogFont());
   auto* column = new QVBoxLayout(this);
@@ -33,6 +35,11 @@ InfoDialogFrame::InfoDialogFrame(const InfoRequest& request, QWidget* parent)
   column->addLayout(buttons);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void InfoDialogFrame::HideOk() {
+  ok_->hide();
+  cancel_->setDefault(true);
 }
 
 // Wide enough for the title in a bold title bar beside its buttons.

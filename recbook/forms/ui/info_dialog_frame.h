@@ -17,12 +17,15 @@ QString L1(std::string_view bytes);
 class InfoDialogFrame : public QDialog {
  public:
   InfoDialogFrame(const InfoRequest& request, QWidget* parent);
+  InfoDialogFrame(std::string_view caption, quorla::Language language, QWidget* parent);
   // title: single-byte, shown after the request's caption prefix (UTF-8).
   void SetTitle(std::string_view title);
   // The column the dialog's own controls go into, above the buttons.
   QBoxLayout* body() const { return body_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
+  // Shown read-only (the file viewer): no "&OK", only "&Cancel".
+  void HideOk();
 
  private:
   QString caption_;
