@@ -269,6 +269,8 @@ TEST(DesignationBuilder, ChoosingAndTypingBuildTheText) {
       {"8k50f3ejnx", 10, "8K50F3EJN", 9},
       {"m00", 1, "M00", 1},
       {"ab", 2, "", 0},
+      {"16k0f3e,n", 9, "16K0F3EN", 8},  // [7A]'s own rule refuses the comma
+      {"16k0f3\xe9n", 8, "16K0F3N", 7},
   };
   for (const auto& t : kTyping) {
     SCOPED_TRACE(std::string(t.typed));
