@@ -30,10 +30,11 @@ PickerLayout LayoutOf(const CodeList& list, quorla::Language language) {
 bool IsPicker(Item item) { return CodeListOf(item) != nullptr; }
 
 CodePickerPresenter::CodePickerPresenter(const InfoRequest& request, CodePickerView& view)
-    : request_(request), list_(*CodeListOf(request.item)), layout_(LayoutOf(list_, request.language)) {
-  selected_ = PickerOpenLine(list_, request_.Text(request_.item));
-  view.SelectLine(selected_);
-}
+    : request_(request),
+      view_(view),
+      list_(*CodeListOf(request.item)),
+      layout_(LayoutOf(list_, request.language)),
+      selected_(PickerOpenLine(list_, request_.Text(request_.item))) {}
 
 void CodePickerPresenter::Choose(size_t line) {
   if (line < layout_.lines.size()) selected_ = line;

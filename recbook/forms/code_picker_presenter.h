@@ -38,6 +38,8 @@ class CodePickerPresenter {
   // request: an Info request of a picker item; its list must exist (see IsPicker).
   CodePickerPresenter(const InfoRequest& request, CodePickerView& view);
 
+  // Shows the line the dialog opens on (the window is built from layout() first).
+  void Open() { view_.SelectLine(selected_); }
   const PickerLayout& layout() const { return layout_; }
   size_t selected() const { return selected_; }
   // The user checked a button or selected a line.
@@ -47,6 +49,7 @@ class CodePickerPresenter {
 
  private:
   const InfoRequest request_;
+  CodePickerView& view_;
   const CodeList& list_;
   PickerLayout layout_;
   size_t selected_ = 0;

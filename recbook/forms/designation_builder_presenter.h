@@ -22,6 +22,8 @@ class DesignationBuilderPresenter {
  public:
   DesignationBuilderPresenter(const InfoRequest& request, DesignationBuilderView& view);
 
+  // Shows [7A] in the edit box and each list on its part.
+  void Open();
   // The edit box after a change by the user: upper case, only digits, "K" and "M" in the
   // bandwidth part, nine characters at most.
   RuledText Typed(std::string_view text, int caret);

@@ -16,8 +16,12 @@ FrequencyLayout LayoutOf(Item item, quorla::Language language) {
 }  // namespace
 
 FrequencyDialogPresenter::FrequencyDialogPresenter(const InfoRequest& request, FrequencyDialogView& view)
-    : request_(request), view_(view), layout_(LayoutOf(request.item, request.language)) {
-  entry_ = WithoutBlanks(request_.Text(request_.item));
+    : request_(request),
+      view_(view),
+      layout_(LayoutOf(request.item, request.language)),
+      entry_(WithoutBlanks(request_.Text(request_.item))) {}
+
+void FrequencyDialogPresenter::Open() {
   view_.ShowEntry(entry_);
   ShowBandOfEntry();
 }

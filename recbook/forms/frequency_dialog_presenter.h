@@ -31,6 +31,8 @@ class FrequencyDialogPresenter {
   // request: the Info request of [1A] or [1Y].
   FrequencyDialogPresenter(const InfoRequest& request, FrequencyDialogView& view);
 
+  // Shows the box's frequency and its band (the window is built from layout() first).
+  void Open();
   const FrequencyLayout& layout() const { return layout_; }
   // The entry after a change by the user, filtered as the form's frequency boxes are.
   RuledText Typed(std::string_view text, int caret);

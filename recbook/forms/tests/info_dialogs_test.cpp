@@ -60,6 +60,7 @@ TEST(CodePicker, OpensOnTheBoxCodeAndOkWritesTheChosenCode) {
     SCOPED_TRACE(std::string(Spec(c.item).code) + " " + std::string(c.stored));
     NoPickerView view;
     CodePickerPresenter picker(RequestFor(c.item, c.stored), view);
+    picker.Open();
     const PickerLayout& l = picker.layout();
     const size_t open = c.openLine.empty() ? 0 : LineStarting(l, c.openLine);
     EXPECT_EQ(view.shown, open);
@@ -74,6 +75,7 @@ TEST(CodePicker, TwoButtonsWithNeitherCheckedWriteNothing) {
   for (const auto& [item, stored] : {std::pair{Item::k10Z, "7"}, std::pair{Item::k8B2, "X"}}) {
     NoPickerView view;
     CodePickerPresenter picker(RequestFor(item, stored), view);
+    picker.Open();
     EXPECT_EQ(picker.layout().shape, PickerShape::TwoButtons);
     EXPECT_EQ(picker.layout().wrongCode, "...  Wrong code  !!  ");
     EXPECT_EQ(picker.layout().lines.size(), 3u);
@@ -151,6 +153,7 @@ TEST(FrequencyDialog, TypingSelectsTheBandAndSaysWhenNoneHoldsIt) {
     SCOPED_TRACE(std::string(c.typed));
     RecordingFrequencyView view;
     FrequencyDialogPresenter dialog(RequestFor(Item::k1A, "  150.50000M"), view);
+    dialog.Open();
     const RuledText r = dialog.Typed(c.typed, static_cast<int>(c.typed.size()));
     EXPECT_EQ(r.text, c.entry);
     EXPECT_EQ(BandLine(view.band), c.band);
@@ -162,6 +165,7 @@ TEST(FrequencyDialog, TypingSelectsTheBandAndSaysWhenNoneHoldsIt) {
 TEST(FrequencyDialog, OpensOnTheBoxAndChoosingABandPutsItsFrequency) {
   RecordingFrequencyView view;
   FrequencyDialogPresenter dialog(RequestFor(Item::k1Y, "  160.50000M"), view);
+  dialog.Open();
   EXPECT_EQ(view.entry, "160.50000");
   EXPECT_EQ(BandLine(view.band), "150.05 ... 174 ");
   EXPECT_EQ(view.status, "");
@@ -184,6 +188,7 @@ TEST(FrequencyDialog, OpensOnTheBoxAndChoosingABandPutsItsFrequency) {
   EXPECT_EQ(dialog.Ok(), (BoxWrites{{RecordBoxOf(Item::k1Y).id, "2155.0"}}));
   RecordingFrequencyView tx;
   FrequencyDialogPresenter transmitter(RequestFor(Item::k1A, "            "), tx);
+  transmitter.Open();
   EXPECT_EQ(tx.status, "Freq. unfilled in !!");
   EXPECT_TRUE(transmitter.layout().rxNote.empty());
 }
@@ -228,6 +233,7 @@ TEST(DesignationBuilder, OpensWithEachListOnItsPart) {
     SCOPED_TRACE(std::string(c.stored));
     RecordingDesignationView view;
     DesignationBuilderPresenter builder(RequestFor(Item::k7A, c.stored), view);
+    builder.Open();
     EXPECT_EQ(SelectedCodes(view.lines), c.selected);
     EXPECT_EQ(view.shown, c.stored);
   }
@@ -236,6 +242,7 @@ TEST(DesignationBuilder, OpensWithEachListOnItsPart) {
 TEST(DesignationBuilder, ChoosingAndTypingBuildTheText) {
   RecordingDesignationView view;
   DesignationBuilderPresenter builder(RequestFor(Item::k7A, "16K0F3E"), view);
+  builder.Open();
   const auto lineOf = [](DesignationPart part, std::string_view code) {
     const auto lines = DesignationLists()[static_cast<size_t>(part)].lines;
     for (size_t k = 0; k < lines.size(); ++k)
@@ -262,6 +269,8 @@ TEST(DesignationBuilder, ChoosingAndTypingBuildTheText) {
       {"8k50f3ejnx", 10, "8K50F3EJN", 9},
       {"m00", 1, "M00", 1},
       {"ab", 2, "", 0},
+      {"16k0f3e,n", 9, "16K0F3EN", 8},  // [7A]'s own rule refuses the comma
+      {"16k0f3\xe9n", 8, "16K0F3N", 7},
   };
   for (const auto& t : kTyping) {
     SCOPED_TRACE(std::string(t.typed));

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 #include "forms/tests/scripted_library_calls.h"
@@ -21,6 +20,7 @@
 #include "forms/ui/info_windows.h"
 #include "forms/ui/power_dialog.h"
 #include "point_altitude.h"
+#include "tests/modal_answer.h"
 #include "tests/scratch_folder.h"
 #include "ui/qt_host.h"
 
@@ -35,20 +35,13 @@ QApplication& App() {
   return *app;
 }
 
-// Answers the next message box with OK once it is shown, keeping its title and text.
+// Answers the next message box with OK, keeping its title and text.
 void AnswerMessage(QString* title, QString* text) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, title, text] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    timer->stop();
-    timer->deleteLater();
+  WhenModal<QMessageBox>([title, text](QMessageBox* box) {
     *title = box->windowTitle();
     *text = box->text();
     box->button(QMessageBox::Ok)->click();
   });
-  timer->start();
 }
 
 void Screenshot(QWidget& window, const std::string& name) {

@@ -111,7 +111,7 @@ TEST_F(PowerCalculator, StartsWithTheFormsReference) {
   EXPECT_EQ(iso.Title(), " MIRANDEX:   [8B1]  Max. radiated power");
   PowerDialogPresenter dipole(host_, RequestOf(Item::k8B1, {}, quorla::Language::Czech), view_);
   EXPECT_FALSE(dipole.isotropic());
-  EXPECT_EQ(dipole.Title(), " MIRANDEX:   [8B1]  Max. vyzářený výkon");
+  EXPECT_EQ(dipole.Title(), " MIRANDEX:   [8B1]  Max. vyzareny vykon");
 }
 
 }  // namespace

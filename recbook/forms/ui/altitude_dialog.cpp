@@ -9,8 +9,8 @@
 namespace recbook::ui {
 
 AltitudeDialog::AltitudeDialog(const InfoRequest& request, LibraryCalls& calls, QWidget* parent)
-    : InfoDialogFrame(request.caption + std::string(info_texts::kAltitudeTitle(request.language)), "",
-                      request.language, parent) {
+    : InfoDialogFrame(request, parent) {
+  SetTitle(info_texts::kAltitudeTitle(request.language));
   for (const quorla::BiText& line : info_texts::kAltitudeHelp) body()->addWidget(new QLabel(Q(line(request.language))));
   altitude_ = new QLabel(Q(AltitudeLine(request, calls)));
   altitude_->setObjectName("altitude");

@@ -12,8 +12,8 @@
 namespace recbook::ui {
 
 AntennaCodesDialog::AntennaCodesDialog(const InfoRequest& request, LibraryCalls& calls, QWidget* parent)
-    : InfoDialogFrame(request.caption + std::string(info_texts::kAntennaCodesTitle(request.language)), "",
-                      request.language, parent) {
+    : InfoDialogFrame(request, parent) {
+  SetTitle(info_texts::kAntennaCodesTitle(request.language));
   for (const quorla::BiText& line : info_texts::kAntennaCodesHelp) body()->addWidget(new QLabel(Q(line(request.language))));
   editor_ = new QPushButton(Q(info_texts::kAntennaEditorButton(request.language)));
   auto* row = new QHBoxLayout;

@@ -13,9 +13,9 @@ namespace recbook::ui {
 
 CoordinatesDialog::CoordinatesDialog(quorla::Host& host, const InfoRequest& request, LibraryCalls& calls,
                                      quorla::SettingsStore& settings, QWidget* parent)
-    : InfoDialogFrame(request.caption + std::string(info_texts::kCoordinatesTitle(request.language)), "",
-                      request.language, parent),
+    : InfoDialogFrame(request, parent),
       language_(request.language) {
+  SetTitle(info_texts::kCoordinatesTitle(request.language));
   body()->addWidget(new QLabel(Q(info_texts::kCoordinatesHelp(language_))));
   position_ = new QLabel;
   position_->setObjectName("position");

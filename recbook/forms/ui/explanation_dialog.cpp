@@ -8,7 +8,8 @@
 namespace recbook::ui {
 
 ExplanationDialog::ExplanationDialog(const InfoRequest& request, const Explanation& explanation, QWidget* parent)
-    : InfoDialogFrame(request.caption, explanation.title, request.language, parent) {
+    : InfoDialogFrame(request, parent) {
+  SetTitle(explanation.title);
   QStringList lines;
   for (const std::string& line : explanation.lines) lines << L1(line);
   auto* text = new QLabel(lines.join('\n'));

@@ -1,5 +1,6 @@
 #include "forms/ui/info_dialog_frame.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,12 +13,13 @@ namespace recbook::ui {
 
 QString L1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
 
-InfoDialogFrame::InfoDialogFrame(std::string_view caption, std::string_view title, quorla::Language language,
-                                 QWidget* parent)
-    : QDialog(parent) {
+InfoDialogFrame::InfoDialogFrame(const InfoRequest& request, QWidget* parent)
+    : InfoDialogFrame(request.caption, request.language, parent) {}
+
+InfoDialogFrame::InfoDialogFrame(std::string_view caption, quorla::Language language, QWidget* parent)
+    : QDialog(parent), caption_(Q(caption)) {
   setModal(true);
   setFont(quorla::ui::DialogFont());
-  setWindowTitle(Q(caption) + L1(title));
   auto* column = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
   column->addLayout(body_);
@@ -33,6 +35,19 @@ InfoDialogFrame::InfoDialogFrame(std::string_view caption, std::string_view titl
   column->addLayout(buttons);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void InfoDialogFrame::HideOk() {
+  ok_->hide();
+  cancel_->setDefault(true);
+}
+
+// Wide enough for the title in a bold title bar beside its buttons.
+void InfoDialogFrame::SetTitle(std::string_view title) {
+  setWindowTitle(caption_ + L1(title));
+  QFont bold = font();
+  bold.setBold(true);
+  setMinimumWidth(QFontMetrics(bold).horizontalAdvance(windowTitle()) + 140);
 }
 
 }  // namespace recbook::ui

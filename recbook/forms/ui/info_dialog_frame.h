@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <string_view>
 
-#include "bilingual_texts.h"
+#include "forms/info_request.h"
 
 class QBoxLayout;
 class QPushButton;
@@ -16,14 +16,19 @@ QString L1(std::string_view bytes);
 
 class InfoDialogFrame : public QDialog {
  public:
-  // title: single-byte, shown after the caption prefix (UTF-8).
-  InfoDialogFrame(std::string_view caption, std::string_view title, quorla::Language language, QWidget* parent);
+  InfoDialogFrame(const InfoRequest& request, QWidget* parent);
+  InfoDialogFrame(std::string_view caption, quorla::Language language, QWidget* parent);
+  // title: single-byte, shown after the request's caption prefix (UTF-8).
+  void SetTitle(std::string_view title);
   // The column the dialog's own controls go into, above the buttons.
   QBoxLayout* body() const { return body_; }
   QPushButton* okButton() const { return ok_; }
   QPushButton* cancelButton() const { return cancel_; }
+  // Shown read-only (the file viewer): no "&OK", only "&Cancel".
+  void HideOk();
 
  private:
+  QString caption_;
   QBoxLayout* body_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

@@ -2,8 +2,11 @@
 
 #include "forms/ui/altitude_dialog.h"
 #include "forms/ui/antenna_codes_dialog.h"
+#include "forms/ui/code_picker_dialog.h"
 #include "forms/ui/coordinates_dialog.h"
+#include "forms/ui/designation_dialog.h"
 #include "forms/ui/explanation_dialog.h"
+#include "forms/ui/frequency_dialog.h"
 #include "forms/ui/power_dialog.h"
 
 namespace recbook::ui {
@@ -14,7 +17,11 @@ struct InfoWindow {
   InfoWindowOpener open;
 };
 constexpr InfoWindow kInfoWindows[] = {
+    {InfoDialog::FrequencyBands, OpenFrequencyDialog},
+    {InfoDialog::CodePicker, OpenCodePicker},
+    {InfoDialog::ListPicker, OpenCodePicker},
     {InfoDialog::Explanation, OpenExplanation},
+    {InfoDialog::DesignationBuilder, OpenDesignationBuilder},
     {InfoDialog::ReferenceLayout, OpenExplanation},
     {InfoDialog::Coordinates, OpenCoordinates},
     {InfoDialog::Altitude, OpenAltitude},

@@ -32,8 +32,8 @@ QRadioButton* Option(const quorla::BiText& text, quorla::Language language, cons
 }  // namespace
 
 PowerDialog::PowerDialog(quorla::Host& host, const InfoRequest& request, QWidget* parent)
-    : InfoDialogFrame(request.caption + std::string(info_texts::kPowerTitle(request.language)), "", request.language,
-                      parent) {
+    : InfoDialogFrame(request, parent) {
+  SetTitle(info_texts::kPowerTitle(request.language));
   const quorla::ui::DialogUnits du(font());
   const quorla::Language l = request.language;
   power_ = NumberBox(false, du);
