@@ -16,7 +16,6 @@
 #include "stream_host.h"
 #include "terrain/tile_generator.h"
 #include "terrain_fixture.h"
-#include "towns/demo_towns.h"
 #include "ui/qt_drawing_surface.h"
 #include "windows/drawing_times.h"
 #include "windows/map_drawing.h"
@@ -208,38 +207,6 @@ TEST_F(MapDrawing, TownNamesCountBySize) {
   request_.sizeIndex = 9;
   QtDrawingSurface s(500, 357);
   EXPECT_EQ(Draw(s).townNames, 0);
-}
-
-// The town files the demo is built with: names and contours drawn by size like hand-made ones.
-TEST_F(MapDrawing, GeneratedTownFilesDrawNamesBySize) {
-  std::vector<City> cities;  // 300 towns round 15E 50N, all on the 100 x 70 km map
-  for (int i = 0; i < 300; ++i)
-    cities.push_back({"T" + std::to_string(i), "PPL", 1000u + i, 14.8 + 0.02 * (i % 20), 49.9 + 0.013 * (i / 20)});
-  std::ostringstream err;
-  ASSERT_TRUE(WriteDemoTowns(TownsInArea(cities, {14, 49, 16, 51}), (dir_ / "#mrf_vct").string(), err)) << err.str();
-  request_.roadsAndTowns = true;
-  for (const auto& [size, names] : {std::pair{9, 260}, {13, 19}, {15, 8}, {16, 0}}) {
-    SCOPED_TRACE(size);
-    request_.sizeIndex = size;
-    QtDrawingSurface s(500, 357);
-    EXPECT_EQ(Draw(s).townNames, names);
-  }
-}
-
-// The demo terrain directory of the build: its towns appear on the map round Brno.
-TEST_F(MapDrawing, DemoTerrainShowsTowns) {
-  const std::string demo = std::string(QUORLA_BUILD_DATA) + "/demo/topo";
-  if (!std::filesystem::exists(demo + "/#mrf_vct")) GTEST_SKIP() << "no demo town files in " << demo;
-  request_.terrainDir = demo;
-  request_.roadsAndTowns = true;
-  request_.lon = 16.6;
-  request_.lat = 49.2;
-  for (const int size : {9, 13}) {
-    SCOPED_TRACE(size);
-    request_.sizeIndex = size;
-    QtDrawingSurface s(700, 500);
-    EXPECT_GT(Draw(s).townNames, 0);  // Brno among them
-  }
 }
 
 TEST_F(MapDrawing, MotorwaysBelowSize13Only) {
