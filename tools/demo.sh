@@ -10,11 +10,14 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/tools/build.sh" default
 build="$here/build/default"
 
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/taskhub/taskhub" ]; then
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: running the batch demo instead."
+elif [ ! -x "$build/taskhub/taskhub" ]; then
+  echo "taskhub was not built (no Qt 6 found): running the batch demo instead."
+else
   echo "Starting taskhub on the demo data (register: $build/data/demo/M_DEMO.xms)"
   exec "$build/taskhub/taskhub"
 fi
-echo "No display: running the batch demo instead."
 
 vatool="$build/vatool/vatool"
 topo="$build/data/demo/topo"
