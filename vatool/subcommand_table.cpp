@@ -64,6 +64,9 @@ std::string GroupOverview(std::string_view group) {
   return "usage: vatool " + std::string(group) + " COMMAND ...\n\n" + CommandList(rows) + notes;
 }
 
+// An example on a line of its own, neither hyphenated nor stretched, so it can be copied as shown.
+std::string ManExample(std::string_view line) { return ".nf\ne.g. " + Roff(line) + "\n.fi\n"; }
+
 // The first command of a group with an example, as the group's example.
 std::string GroupExample(std::string_view group) {
   for (const auto& g : Table())
@@ -118,7 +121,7 @@ std::string ManPage() {
                     "\n.SH SYNOPSIS\n.B vatool\n.I GROUP COMMAND\n[\\fIARGS\\fR...]\n.SH DESCRIPTION\n" +
                     Roff(kOverview) + ".SH OPTIONS\n";
   for (const ProgramOption& o : kProgramOptions)
-    man += ".TP\n.B " + Roff(o.name) + "\n" + Roff(o.help) + "\n.br\ne.g. " + Roff(o.example) + "\n";
+    man += ".TP\n.B " + Roff(o.name) + "\n" + Roff(o.help) + "\n" + ManExample(o.example);
   man += ".SH COMMANDS\n";
   for (const auto& [name, summary] : GroupSummaries()) {
     man += ".SS " + Roff(name) + "\n" + Roff(summary) + "\n";
@@ -126,10 +129,10 @@ std::string ManPage() {
       if (g.name != name) continue;
       for (const CommandRow& c : g.commands) {
         man += ".TP\n.B vatool " + Roff(name) + " " + Roff(Synopsis(c)) + "\n" + Roff(c.summary) + "\n";
-        if (!c.example.empty()) man += ".br\ne.g. " + Roff(ExampleLine(name, c, c.example)) + "\n";
+        if (!c.example.empty()) man += ManExample(ExampleLine(name, c, c.example));
         for (const OptionSpec& o : c.options) {
           man += ".RS\n.TP\n.B " + Roff(OptionText(o)) + "\n" + Roff(o.help) + "\n";
-          if (!o.example.empty()) man += ".br\ne.g. " + Roff(ExampleLine(name, c, o.example)) + "\n";
+          if (!o.example.empty()) man += ManExample(ExampleLine(name, c, o.example));
           man += ".RE\n";
         }
       }
