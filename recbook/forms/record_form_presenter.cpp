@@ -90,6 +90,34 @@ void RecordFormPresenter::Stored(uint32_t number) {
   SetChanged(false);
 }
 
+void RecordFormPresenter::Focused(int box) {
+  if (!RecordBoxOf(box)) return;
+  focused_ = box;
+  const std::optional<InfoButton> button = InfoButtonFor(RecordBoxOf(box)->item);
+  if (!button) {
+    view_.ShowInfoButton({}, std::nullopt);
+    return;
+  }
+  view_.ShowInfoButton(std::string(button->caption(setup_.language)), button->dialog);
+}
+
+std::optional<InfoRequest> RecordFormPresenter::Info() const {
+  std::optional<InfoRequest> request = InfoRequestFor(focused_, setup_.language, setup_.caption, texts_);
+  if (request) request->libraries = setup_.libraries;
+  return request;
+}
+
+void RecordFormPresenter::Apply(const BoxWrites& writes) {
+  bool changed = false;
+  for (const BoxWrite& w : writes) {
+    if (!RecordBoxOf(w.box) || BoxText(texts_, w.box) == w.text) continue;
+    BoxText(texts_, w.box) = w.text;
+    view_.ShowBoxText(w.box, w.text);
+    changed = true;
+  }
+  if (changed) SetChanged(true);
+}
+
 void RecordFormPresenter::FindError(ErrorSearchMode mode) {
   if (!CheckedRecord(mode)) return;
   host_.Message(form_texts::kNoErrors(setup_.language),

@@ -1,7 +1,10 @@
 #pragma once
 // What the record form's presenter asks of its page. Box ids are 11 to 39; texts are single-byte
 // (Latin-1) as records are.
+#include <optional>
 #include <string>
+
+#include "rules/code_tables.h"
 
 namespace recbook {
 
@@ -17,6 +20,8 @@ class RecordFormView {
   virtual void ShowChanged(bool changed) = 0;
   // Button 4: " New Rec", or " Find error" during an error search.
   virtual void ShowFirstButton(const std::string& text) = 0;
+  // Button 9 "Info" with the caption of the focused box's dialog, or hidden (no dialog).
+  virtual void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) = 0;
 };
 
 // The record form without a page (the command line): the presenter's texts are read directly.
@@ -27,6 +32,7 @@ class NoRecordFormPage : public RecordFormView {
   void ShowRecordNumber(const std::string&, bool) override {}
   void ShowChanged(bool) override {}
   void ShowFirstButton(const std::string&) override {}
+  void ShowInfoButton(const std::string&, std::optional<InfoDialog>) override {}
 };
 
 }  // namespace recbook

@@ -27,6 +27,7 @@
 #include "editor_params.h"
 #include "editor_test_support.h"
 #include "tests/file_dialog_answer.h"
+#include "tests/modal_answer.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
 #include "correction/correction_texts.h"
@@ -58,21 +59,7 @@ QApplication& App() {
   return *app;
 }
 
-// Runs answer on the next modal window of type W once it is shown.
-template <class W>
-void WhenModal(std::function<void(W*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    W* w = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (!w) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(w);
-  });
-  timer->start();
-}
-
+using recbook::testing::WhenModal;
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
   WhenModal<QMessageBox>([button, text](QMessageBox* box) {

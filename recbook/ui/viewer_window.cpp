@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "forms/ui/viewer_help_dialog.h"
 #include "listing/sort_orders.h"
 #include "ui/column_heading_bar.h"
 #include "ui/dialog_units.h"
@@ -151,5 +152,9 @@ void ViewerWindow::HideProgress() {
 }
 
 void ViewerWindow::CloseWindow() { done(0); }
+
+void ViewerWindow::ShowItemCodes(const StationRecord& record, quorla::Language language, const std::string& caption) {
+  ShowViewerHelp(language, caption, record, this);
+}
 
 }  // namespace recbook::ui

@@ -72,6 +72,7 @@ std::vector<ViewerButton> ViewerPresenter::Buttons() const {
       break;
     case ViewerMode::UseFile: buttons.push_back({kViewerUseFile, en ? "&Use  file" : "&Použít  soubor"}); break;
   }
+  buttons.push_back({kViewerItemCodes, en ? "&Item codes" : "&Kódy položek"});
   buttons.push_back({kViewerSorting, en ? "&Sorting" : "&Třídění"});
   buttons.push_back({kViewerCancel, en ? "&Cancel" : "&Zrušit"});
   return buttons;
@@ -154,6 +155,14 @@ void ViewerPresenter::OnSort(int order) {
   if (!list_.empty()) view_.SelectRow(0);
 }
 
+StationRecord ViewerPresenter::SelectedRecord() {
+  const std::optional<size_t> row = view_.SelectedRow();
+  char text[kRecordSize];
+  if (!file_.empty() && row && *row < list_.size() && records_.ReadRecord(list_.RecordNumber(*row), text))
+    return RecordFromText<StationRecord>({text, kRecordSize});
+  return RecordFromText<StationRecord>("");
+}
+
 void ViewerPresenter::ShowSelectedRecord() {
   const std::optional<size_t> row = view_.SelectedRow();
   char text[kRecordSize];
@@ -171,6 +180,7 @@ void ViewerPresenter::OnPageRequest(int page) {
 void ViewerPresenter::OnCommand(int command) {
   switch (command) {
     case kViewerCancel: view_.CloseWindow(); return;
+    case kViewerItemCodes: view_.ShowItemCodes(SelectedRecord(), setup_.language, setup_.caption); return;
     case kViewerAppend:
     case kViewerRemove: Merge(command); return;
     case kViewerTransferTx:

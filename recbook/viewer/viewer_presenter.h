@@ -24,6 +24,7 @@ enum ViewerCommand : int {
   kViewerSorting = 10,
   kViewerTransferTx = 11,
   kViewerTransferRx = 12,
+  kViewerItemCodes = 13,
   kViewerUseFile = 99,
 };
 
@@ -38,7 +39,7 @@ class ViewerPresenter {
   ViewerPresenter(quorla::Host& host, ViewerView& view, ViewerSetup setup, void* transfer = nullptr);
 
   std::string Title() const;
-  // The action buttons of the mode, then "&Sorting" and "&Cancel".
+  // The action buttons of the mode, then "&Item codes", "&Sorting" and "&Cancel".
   std::vector<ViewerButton> Buttons() const;
   void Start();
 
@@ -61,6 +62,8 @@ class ViewerPresenter {
   void Merge(int command);
   void Transfer(int command);
   void ShowSelectedRecord();
+  // The selected row's record, blank when none is selected or it cannot be read.
+  StationRecord SelectedRecord();
   std::string Title(std::string_view suffix) const;
 
   quorla::Host& host_;

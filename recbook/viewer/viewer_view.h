@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "bilingual_texts.h"
 #include "listing/record_list.h"
+#include "records/station_record.h"
 #include "session/record_pages.h"
 
 namespace recbook {
@@ -32,6 +34,8 @@ class ViewerView {
   virtual void ShowProgress(uint64_t done, uint64_t total) = 0;
   virtual void HideProgress() = 0;
   virtual void CloseWindow() = 0;
+  // The help on item codes, read-only over the record (blank when none is selected).
+  virtual void ShowItemCodes(const StationRecord& record, quorla::Language language, const std::string& caption) = 0;
 };
 
 }  // namespace recbook
