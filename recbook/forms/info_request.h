@@ -11,6 +11,8 @@
 
 namespace recbook {
 
+class LibraryCalls;
+
 // One box's new text from a dialog's "&OK".
 struct BoxWrite {
   int box;
@@ -27,6 +29,9 @@ struct InfoRequest {
   quorla::Language language;
   std::string caption;  // the title prefix of message boxes
   RecordBoxTexts texts;
+  // The map library's and the antenna editor's windows; nullptr where the form has none (the
+  // dialogs that need them then open nothing).
+  LibraryCalls* libraries = nullptr;
   // The text of an item's box ([4C]: the longitude box).
   const std::string& Text(Item which) const { return BoxText(texts, RecordBoxOf(which).id); }
 };

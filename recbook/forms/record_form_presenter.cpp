@@ -102,7 +102,9 @@ void RecordFormPresenter::Focused(int box) {
 }
 
 std::optional<InfoRequest> RecordFormPresenter::Info() const {
-  return InfoRequestFor(focused_, setup_.language, setup_.caption, texts_);
+  std::optional<InfoRequest> request = InfoRequestFor(focused_, setup_.language, setup_.caption, texts_);
+  if (request) request->libraries = setup_.libraries;
+  return request;
 }
 
 void RecordFormPresenter::Apply(const BoxWrites& writes) {

@@ -24,6 +24,7 @@ struct FormSetup {
   quorla::Language language = quorla::Language::English;
   std::string caption;  // the title prefix of message boxes
   terrainmap::GeoBoxProperties geo;  // the user's co-ordinate entry-box properties
+  LibraryCalls* libraries = nullptr;  // for the Info dialogs that open the other libraries' windows
 };
 
 class RecordFormPresenter {
@@ -66,6 +67,7 @@ class RecordFormPresenter {
   // The record the boxes hold now, built as a save builds it.
   StationRecord Record() const;
   const RecordBoxTexts& texts() const { return texts_; }
+  const FormSetup& setup() const { return setup_; }
   bool changed() const { return changed_; }
   bool isNew() const { return isNew_; }
   uint32_t number() const { return number_; }

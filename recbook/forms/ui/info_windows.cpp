@@ -1,9 +1,13 @@
 #include "forms/ui/info_windows.h"
 
+#include "forms/ui/altitude_dialog.h"
+#include "forms/ui/antenna_codes_dialog.h"
 #include "forms/ui/code_picker_dialog.h"
+#include "forms/ui/coordinates_dialog.h"
 #include "forms/ui/designation_dialog.h"
 #include "forms/ui/explanation_dialog.h"
 #include "forms/ui/frequency_dialog.h"
+#include "forms/ui/power_dialog.h"
 
 namespace recbook::ui {
 namespace {
@@ -19,6 +23,11 @@ constexpr InfoWindow kInfoWindows[] = {
     {InfoDialog::Explanation, OpenExplanation},
     {InfoDialog::DesignationBuilder, OpenDesignationBuilder},
     {InfoDialog::ReferenceLayout, OpenExplanation},
+    {InfoDialog::Coordinates, OpenCoordinates},
+    {InfoDialog::Altitude, OpenAltitude},
+    {InfoDialog::PowerCalculator, OpenPowerCalculator},
+    {InfoDialog::AntennaEditor, OpenAntennaEditor},
+    {InfoDialog::AntennaCodes, OpenAntennaCodes},
 };
 
 }  // namespace
