@@ -22,17 +22,17 @@ TEST(AntennaEditorCall, BlockCarriesTheBoxesAndThePageOfTheItem) {
     EXPECT_EQ(CallAntennaEditor(RequestOf(item, {}, quorla::Language::Czech), calls, 99), std::nullopt);
     ASSERT_TRUE(calls.antenna.has_value());
     const AntennaEditParams b = *calls.antenna;
-    EXPECT_EQ(b.page, page);
+    EXPECT_EQ(+b.page, page);
     EXPECT_EQ(std::string(b.hcode, 7), "030EA10");
     EXPECT_EQ(std::string(b.vcode, 7), "000ND00");
     const float azimuth = b.aziMax, elevation = b.eleMax;
     EXPECT_FLOAT_EQ(azimuth, 45.0f);
     EXPECT_FLOAT_EQ(elevation, -2.5f);
-    EXPECT_EQ(b.parent, 99u);
-    EXPECT_EQ(b.language, 1);
+    EXPECT_EQ(+b.parent, 99u);
+    EXPECT_EQ(+b.language, 1);
     EXPECT_EQ(BlockFieldText(b.caption), " MIRANDEX: ");
-    EXPECT_EQ(b.mode, 1);
-    EXPECT_EQ(b.newMethod, 0);
+    EXPECT_EQ(+b.mode, 1);
+    EXPECT_EQ(+b.newMethod, 0);
   }
 }
 

@@ -81,14 +81,14 @@ TEST_F(CoordinatesDialog, ConversionHandsThePositionToTheDialogAndTakesItsResult
   dialog.Conversion();
   ASSERT_TRUE(calls_.conversion.has_value());
   const TransfSourParams& b = *calls_.conversion;
-  EXPECT_EQ(b.parent, 4711u);
-  EXPECT_EQ(b.x, -3);
-  EXPECT_EQ(b.y, -2);
-  EXPECT_EQ(b.language, 0);
+  EXPECT_EQ(+b.parent, 4711u);
+  EXPECT_EQ(+b.x, -3);
+  EXPECT_EQ(+b.y, -2);
+  EXPECT_EQ(+b.language, 0);
   EXPECT_EQ(BlockFieldText(b.caption), kCaption);
-  EXPECT_EQ(b.kind, 1);
+  EXPECT_EQ(+b.kind, 1);
   EXPECT_EQ(BlockFieldText(b.coords), "014E2530,50N0530");
-  EXPECT_EQ(b.buttons, 0);
+  EXPECT_EQ(+b.buttons, 0);
   EXPECT_EQ(dialog.writes(), Position("014 E 25 21", "50 N 05 28"));
   EXPECT_EQ(view_.shown, "014 E 25 21 | 50 N 05 28");
   EXPECT_FALSE(view_.closed);  // the [4C] dialog stays after a conversion
@@ -150,9 +150,9 @@ TEST_F(CoordinatesDialog, MapStoresTheCheckedDirectoryAndTransfersThePosition) {
   EXPECT_EQ(StoredTerrain(), "/data/topo");
   ASSERT_TRUE(calls_.map.has_value());
   const MapViewerParams& b = *calls_.map;
-  EXPECT_EQ(b.parent, 4711u);
-  EXPECT_EQ(b.kind, 1);
-  EXPECT_EQ(b.radius, 25);
+  EXPECT_EQ(+b.parent, 4711u);
+  EXPECT_EQ(+b.kind, 1);
+  EXPECT_EQ(+b.radius, 25);
   EXPECT_EQ(BlockFieldText(b.caption), kCaption);
   EXPECT_EQ(BlockFieldText(b.coords), "014E2530,50N0530");
   EXPECT_EQ(dialog.writes(), Position("015 E 10 00", "49 N 59 59"));
