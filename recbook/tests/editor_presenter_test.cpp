@@ -509,6 +509,54 @@ TEST_F(EditorPresenterTest, ErrorSearchCorrectedInTheFormAndSaved) {
   EXPECT_EQ(after, expected);
 }
 
+// Correcting the last marked record ends the search as its Cancel does: the menus, captions,
+// the form's first button and the Edit items of the form come back, no mark is left.
+TEST_F(EditorPresenterTest, CorrectingTheLastMarkedRecordEndsTheSearch) {
+  const std::vector<StationRecord> records{Fixed({{Item::k1Z, "7"}}), Fixed(), Fixed({{Item::k4B, ""}})};
+  const std::string path = dir_.path() + "M_END.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf(records)));
+  Open(path);
+  presenter_.OnCommand(kCalcErrorSearch);
+  ASSERT_EQ(view_.status[2], " Rec with Errors:  2");
+  ASSERT_FALSE(view_.menus[MenuPosition::File]);
+  const struct {
+    size_t row;
+    int box;
+    const char* typed;
+    const char* errorsAfter;  // status part 2 after the save
+    const char* firstButton;
+  } kSteps[] = {
+      {0, 12, "2", " Rec with Errors:  1", " Find error"},
+      {2, 19, "AUT", "", " New Rec"},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.row);
+    ASSERT_FALSE(presenter_.ListMenuAllowed());
+    Select({step.row});
+    presenter_.OnPageRequest(kRecordPage);
+    ASSERT_EQ(view_.page, kRecordPage);
+    presenter_.recordForm().Typed(step.box, step.typed, static_cast<int>(std::string(step.typed).size()));
+    presenter_.OnCommand(kSaveRecord);
+    EXPECT_EQ(presenter_.list().Mark(step.row), ' ');
+    EXPECT_EQ(view_.status[2].rfind(" Rec with Errors:", 0) == 0, std::string(step.errorsAfter).size() > 0);
+    if (*step.errorsAfter) {
+      EXPECT_EQ(view_.status[2], step.errorsAfter);
+    }
+    EXPECT_EQ(view_.recordForm.firstButton, step.firstButton);
+    presenter_.OnPageRequest(kListPage);
+  }
+  EXPECT_TRUE(presenter_.ListMenuAllowed());
+  for (MenuPosition m : {MenuPosition::File, MenuPosition::Edit, MenuPosition::Sort, MenuPosition::Corrections,
+                         MenuPosition::Utilities})
+    EXPECT_TRUE(view_.menus[m]) << static_cast<int>(m);
+  EXPECT_EQ(view_.itemTexts[kCalcErrorSearch], "2.a. Find out and correct errors that will cause Calc. errors");
+  for (int id : {kAutomaticCorrection, kCalcErrorSearch, kAllErrorSearch}) EXPECT_TRUE(view_.items[id]) << id;
+  for (size_t row = 0; row < presenter_.list().size(); ++row) EXPECT_EQ(presenter_.list().Mark(row), ' ') << row;
+  presenter_.OnPageRequest(kRecordPage);
+  for (int id : {kSaveRecord, kAddRecord, kClearRecord}) EXPECT_TRUE(view_.editMenuItem(id)->enabled) << id;
+  EXPECT_EQ(presenter_.files().changes(), 2);
+}
+
 TEST_F(EditorPresenterTest, NewRecordsAreAddedAndPlacedByTheSortOrder) {
   const std::string path = dir_.path() + "M_NEW.xms";
   ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf({Fixed(), Fixed({{Item::k4A, "ZLIN"}})})));
