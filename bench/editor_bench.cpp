@@ -90,6 +90,9 @@ class NullView : public EditorView {
   }
   void RunFileViewer(const ViewerSetup&) override {}
   void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
+  void RunClockDialog(const ClockDialogMaker&) override {}
+  void RunDirectorySettings() override {}
+  bool RunGeoBoxSettings() override { return false; }
   void CloseWindow() override {}
   long steps = 0;
 

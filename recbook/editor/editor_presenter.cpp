@@ -16,6 +16,8 @@
 #include "correction/correction_dialog_presenter.h"
 #include "forms/form_texts.h"
 #include "terrain_settings.h"
+#include "entry/geo_box_settings.h"
+#include "settings_store.h"
 
 namespace recbook {
 
@@ -107,6 +109,9 @@ void EditorPresenter::OnCommand(int id) {
     case kCalcErrorSearch:
     case kAllErrorSearch: search_.OnCommand(id); return;
     case kErrorCodesHelp: search_.ShowErrorCodes(); return;
+    case kDateTimeSetting:
+    case kDirectorySetting:
+    case kGeoBoxSetting: Utility(id); return;
     case kRenameEdited: files_.RenameEditedFileCommand(); return;
     case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
     case kFormFirstButton:
@@ -392,6 +397,25 @@ void EditorPresenter::SetSearchStatus(const std::string& text) {
     ShowOrderTexts();
   } else {
     SetStatus(4, text);
+  }
+}
+
+// --- the utilities -------------------------------------------------------------------------------
+
+// Greyed with their menu during the error search. The entry-box properties the dialog stored are
+// read back as at the editor's start, and the record form uses them at once.
+void EditorPresenter::Utility(int id) {
+  if (search_.searching()) return;
+  switch (id) {
+    case kDateTimeSetting:
+      return view_.RunClockDialog([this](ClockDialogView& dialog) {
+        return std::make_unique<ClockDialogPresenter>(host_, dialog, start_.language, start_.caption);
+      });
+    case kDirectorySetting: return view_.RunDirectorySettings();
+    case kGeoBoxSetting:
+      if (view_.RunGeoBoxSettings()) recordForm_.SetGeoBoxProperties(terrainmap::ReadGeoBoxProperties(quorla::SettingsStore()));
+      return;
+    default: return;
   }
 }
 

@@ -18,6 +18,8 @@
 
 namespace recbook {
 
+class ClockDialogPresenter;
+class ClockDialogView;
 class CorrectionDialogPresenter;
 class CorrectionDialogView;
 
@@ -84,6 +86,16 @@ class EditorView {
   // widgets, gets their presenter from make and runs until the presenter closes the dialog.
   using CorrectionDialogMaker = std::function<std::unique_ptr<CorrectionDialogPresenter>(CorrectionDialogView&)>;
   virtual void RunCorrectionDialog(const CorrectionDialogMaker& make) = 0;
+
+  // The utilities (505 to 507), modal over the editor. The date and time dialog as the correction
+  // dialog: the window makes its widgets and runs the presenter make gives it.
+  using ClockDialogMaker = std::function<std::unique_ptr<ClockDialogPresenter>(ClockDialogView&)>;
+  virtual void RunClockDialog(const ClockDialogMaker& make) = 0;
+  // The map library's directory dialog; the library keeps the directories itself.
+  virtual void RunDirectorySettings() = 0;
+  // The map library's entry-box properties dialog: true after its OK, the properties then stored
+  // in the user's settings.
+  virtual bool RunGeoBoxSettings() = 0;
 
   virtual void CloseWindow() = 0;
 };

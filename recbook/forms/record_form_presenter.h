@@ -32,6 +32,14 @@ class RecordFormPresenter {
   // Called after every change the user makes in a box (the form becomes changed).
   void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
+  // The user's entry-box properties changed: typing into and focusing the co-ordinate boxes
+  // follow them from now on.
+  void SetGeoBoxProperties(const terrainmap::GeoBoxProperties& p) {
+    setup_.geo = p;
+    view_.UseGeoBoxProperties(p);
+  }
+  const terrainmap::GeoBoxProperties& geoBoxProperties() const { return setup_.geo; }
+
   // Shows a stored record: "Rec No. =" and its number, unchanged.
   void Load(const StationRecord& record, uint32_t number);
   // The new-record defaults as record number ("New Rec No. ="), [1A] focused with its text selected.

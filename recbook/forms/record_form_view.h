@@ -3,6 +3,8 @@
 // (Latin-1) as records are.
 #include <string>
 
+#include "entry/geo_box_properties.h"
+
 namespace recbook {
 
 class RecordFormView {
@@ -17,6 +19,8 @@ class RecordFormView {
   virtual void ShowChanged(bool changed) = 0;
   // Button 4: " New Rec", or " Find error" during an error search.
   virtual void ShowFirstButton(const std::string& text) = 0;
+  // The co-ordinate boxes 20 and 21 take the user's entry-box properties from now on.
+  virtual void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) = 0;
 };
 
 // The record form without a page (the command line): the presenter's texts are read directly.
@@ -27,6 +31,7 @@ class NoRecordFormPage : public RecordFormView {
   void ShowRecordNumber(const std::string&, bool) override {}
   void ShowChanged(bool) override {}
   void ShowFirstButton(const std::string&) override {}
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties&) override {}
 };
 
 }  // namespace recbook

@@ -1,11 +1,15 @@
 // The editor's main window through its presenter: a recording view and the scripted Host.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "editor/editor_presenter.h"
 #include "editor/help_texts.h"
+#include "editor/editor_settings.h"
+#include "entry/geo_box_properties.h"
+#include "settings_store.h"
 #include "platform_paths.h"
 #include "atomic_file.h"
 #include "editor_test_support.h"
@@ -555,6 +559,61 @@ TEST_F(EditorPresenterTest, CorrectingTheLastMarkedRecordEndsTheSearch) {
   presenter_.OnPageRequest(kRecordPage);
   for (int id : {kSaveRecord, kAddRecord, kClearRecord}) EXPECT_TRUE(view_.editMenuItem(id)->enabled) << id;
   EXPECT_EQ(presenter_.files().changes(), 2);
+}
+
+// The date and time dialog runs over the editor with the editor's caption and Host; the clock is
+// the scripted Host's.
+TEST_F(EditorPresenterTest, DateAndTimeDialogSetsTheClockThroughTheHost) {
+  view_.clockDateKeys = "01022003";
+  presenter_.OnCommand(kDateTimeSetting);
+  EXPECT_EQ(view_.clockTitle, kCaption + " Setting  of  PC Date + Time");
+  EXPECT_EQ(view_.clockShown, "07-12-2026");  // the scripted Host's today
+  EXPECT_TRUE(view_.clockConfirmed);
+  ASSERT_TRUE(host_.clockSet());
+  EXPECT_EQ(host_.clockSet()->year, 2003);
+  EXPECT_EQ(host_.clockSet()->month, 2);
+  EXPECT_EQ(host_.clockSet()->day, 1);
+}
+
+// The settings of the map library from the Utilities menu: the directory dialog, and the entry-box
+// properties, which the record form uses at once and a restarted editor reads again. Greyed with
+// their menu during the error search.
+TEST_F(EditorPresenterTest, EntryBoxPropertiesTakeEffectAtOnceAndSurviveARestart) {
+  const char* before = std::getenv("QUORLA_CONFIG_HOME");
+  const std::string saved = before ? before : "";
+  ::setenv("QUORLA_CONFIG_HOME", dir_.path().c_str(), 1);
+  presenter_.OnCommand(kDirectorySetting);
+  EXPECT_EQ(view_.directoryDialogs, 1);
+
+  const terrainmap::GeoBoxProperties chosen{-1, 1, 1, 0};
+  view_.geoBoxStored = terrainmap::FormatGeoBoxProperties(chosen);
+  presenter_.OnCommand(kGeoBoxSetting);
+  EXPECT_EQ(presenter_.recordForm().geoBoxProperties(), chosen);
+  EXPECT_EQ(view_.recordForm.geo, chosen);
+  // Typing into the longitude box follows them: one step after the third degree digit (lonSkip 1).
+  EXPECT_EQ(presenter_.recordForm().Typed(20, "015", 3).selectionStart, 4);
+
+  view_.geoBoxStored.reset();  // Cancel: nothing changes
+  presenter_.OnCommand(kGeoBoxSetting);
+  EXPECT_EQ(presenter_.recordForm().geoBoxProperties(), chosen);
+  EXPECT_EQ(view_.geoBoxDialogs, 2);
+
+  quorla::SettingsStore store;
+  EditorPresenter restarted(host_, view_, {kCaption, quorla::Language::English, "/tmp/quorla-1000/", "",
+                                           ReadEditorSettings(store, true).geoBoxProperties});
+  EXPECT_EQ(restarted.recordForm().geoBoxProperties(), chosen);
+
+  Open(dir_.Sample("three.xms", 3));
+  presenter_.OnCommand(kAllErrorSearch);
+  for (int id : {kDateTimeSetting, kDirectorySetting, kGeoBoxSetting}) presenter_.OnCommand(id);
+  EXPECT_EQ(view_.directoryDialogs, 1);
+  EXPECT_EQ(view_.geoBoxDialogs, 2);
+  EXPECT_FALSE(host_.clockSet());
+  if (before) {
+    ::setenv("QUORLA_CONFIG_HOME", saved.c_str(), 1);
+  } else {
+    ::unsetenv("QUORLA_CONFIG_HOME");
+  }
 }
 
 TEST_F(EditorPresenterTest, NewRecordsAreAddedAndPlacedByTheSortOrder) {

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "correction/correction_dialog_presenter.h"
+#include "settings_store.h"
+#include "utilities/clock_dialog_presenter.h"
 #include "editor/editor_view.h"
 #include "forms/tests/form_test_views.h"
 #include "tests/scratch_folder.h"
@@ -94,7 +96,37 @@ class RecordingEditorView : public EditorView {
     correctionCount = dialog.count;
     correctionClosed = dialog.closed;
   }
+  // The date and time dialog as a user who types a date and presses OK.
+  void RunClockDialog(const ClockDialogMaker& make) override {
+    struct Dialog : ClockDialogView {
+      void ShowTexts(const std::string& d, const std::string&) override { date = d; }
+      void FocusBox(ClockBox) override {}
+      void Close(bool s) override { set = s; }
+      std::string date;
+      bool set = false;
+    } dialog;
+    const std::unique_ptr<ClockDialogPresenter> presenter = make(dialog);
+    clockTitle = presenter->Title();
+    presenter->Start();
+    presenter->Typed(ClockBox::Date, clockDateKeys, static_cast<int>(clockDateKeys.size()));
+    presenter->Ok();
+    clockShown = dialog.date;
+    clockConfirmed = dialog.set;
+  }
+  void RunDirectorySettings() override { ++directoryDialogs; }
+  // The properties dialog: what it stores on OK goes to the user's settings, as the library does.
+  bool RunGeoBoxSettings() override {
+    ++geoBoxDialogs;
+    if (!geoBoxStored) return false;
+    quorla::SettingsStore().SetText(quorla::kQuorlaKey, "GeoTxtBox", *geoBoxStored);
+    return true;
+  }
   void CloseWindow() override { ++closed; }
+
+  std::string clockDateKeys, clockTitle, clockShown;
+  bool clockConfirmed = false;
+  int directoryDialogs = 0, geoBoxDialogs = 0;
+  std::optional<std::string> geoBoxStored;  // nullopt: the user cancels
 
   std::string correctionCount;
   bool correctionClosed = false;

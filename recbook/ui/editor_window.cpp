@@ -29,6 +29,10 @@
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
 #include "correction/correction_dialog_presenter.h"
+#include "map_params.h"
+#include "utilities/ui/clock_dialog.h"
+
+#include <cstring>
 
 namespace recbook::ui {
 
@@ -295,6 +299,36 @@ void EditorWindow::RunCorrectionDialog(const CorrectionDialogMaker& make) {
   const std::unique_ptr<CorrectionDialogPresenter> presenter = make(dialog);
   dialog.Bind(*presenter);
   dialog.exec();
+}
+
+void EditorWindow::RunClockDialog(const ClockDialogMaker& make) {
+  ClockDialog dialog(this, start_.language);
+  const std::unique_ptr<ClockDialogPresenter> presenter = make(dialog);
+  dialog.Bind(*presenter);
+  dialog.exec();
+}
+
+// The block of the map library's settings dialogs: this window as owner, placed at 90, 0, the
+// language and the title prefix; the directory dialog also gets its save flag 1.
+TransfSourParams EditorWindow::SettingsBlock(uint8_t flag) {
+  TransfSourParams block{};
+  block.parent = static_cast<uint32_t>(winId());
+  block.x = 90;
+  block.y = 0;
+  block.language = start_.language == quorla::Language::English ? 0 : 1;
+  std::strncpy(block.caption, start_.caption.c_str(), sizeof block.caption - 1);
+  block.kind = flag;
+  return block;
+}
+
+void EditorWindow::RunDirectorySettings() {
+  TransfSourParams block = SettingsBlock(1);
+  NASTAVADRES(&block);
+}
+
+bool EditorWindow::RunGeoBoxSettings() {
+  TransfSourParams block = SettingsBlock(0);
+  return NASTAVGEOPROP(&block) == 1;
 }
 
 void EditorWindow::CloseWindow() {

@@ -20,6 +20,8 @@ class QAction;
 class QTabWidget;
 class QProgressDialog;
 
+struct TransfSourParams;
+
 namespace recbook::ui {
 
 class ColumnHeadingBar;
@@ -84,6 +86,9 @@ class EditorWindow : public QDialog, public EditorView {
                                               const std::string& todayNote) override;
   void RunFileViewer(const ViewerSetup& setup) override;
   void RunCorrectionDialog(const CorrectionDialogMaker& make) override;
+  void RunClockDialog(const ClockDialogMaker& make) override;
+  void RunDirectorySettings() override;
+  bool RunGeoBoxSettings() override;
   void CloseWindow() override;
 
  protected:
@@ -96,6 +101,7 @@ class EditorWindow : public QDialog, public EditorView {
   void BuildControls();
   QWidget* BuildListPage();
   void PlaceOnScreen(WindowSize remembered);
+  TransfSourParams SettingsBlock(uint8_t flag);
 
   EditorStart start_;
   QPointer<QWidget> owner_;

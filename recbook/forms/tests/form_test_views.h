@@ -23,11 +23,13 @@ class RecordingRecordForm : public RecordFormView {
   }
   void ShowChanged(bool isChanged) override { changed = isChanged; }
   void ShowFirstButton(const std::string& text) override { firstButton = text; }
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override { geo = p; }
 
   std::map<int, std::string> boxes;
   Focus focus;
   std::string number, firstButton;
   bool newRecord = false, changed = false;
+  terrainmap::GeoBoxProperties geo;
 };
 
 class RecordingHeaderForm : public HeaderFormView {

@@ -105,6 +105,11 @@ void RecordFormPage::ShowBoxText(int box, const std::string& text) {
     boxes_.at(box)->setText(shown);
 }
 
+void RecordFormPage::UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) {
+  for (const int id : {kLongitudeBox, kLatitudeBox})
+    if (auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(boxes_.at(id))) geo->SetProperties(p);
+}
+
 void RecordFormPage::FocusBox(int box, int start, int end) {
   QLineEdit* edit = boxes_.at(box);
   edit->setFocus(Qt::OtherFocusReason);

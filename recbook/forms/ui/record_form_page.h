@@ -39,6 +39,7 @@ class RecordFormPage : public QWidget, public RecordFormView {
   void ShowRecordNumber(const std::string& text, bool newRecord) override;
   void ShowChanged(bool changed) override;
   void ShowFirstButton(const std::string& text) override;
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override;
 
  private:
   std::map<int, QLineEdit*> boxes_;
