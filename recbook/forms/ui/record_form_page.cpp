@@ -97,6 +97,12 @@ void RecordFormPage::Bind(RecordFormPresenter& presenter, std::function<void(int
   connect(saveButton_, &QToolButton::clicked, this, [command] { command(kSaveRecord); });
 }
 
+void RecordFormPage::SetReadOnly() {
+  for (const auto& [id, edit] : boxes_) edit->setReadOnly(true);
+  firstButton_->hide();
+  saveButton_->hide();
+}
+
 void RecordFormPage::ShowBoxText(int box, const std::string& text) {
   const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   if (auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(boxes_.at(box)))
