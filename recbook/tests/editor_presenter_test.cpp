@@ -71,7 +71,7 @@ TEST_F(EditorPresenterTest, OpensWithTitleGreyedMenusAndNoFile) {
   EXPECT_FALSE(view_.menus[MenuPosition::Sort]);
   EXPECT_FALSE(view_.menus[MenuPosition::Corrections]);
   for (int id : {103, 104, 105}) EXPECT_FALSE(view_.items[id]) << id;
-  for (int id : {101, 102, 106, 601, 607}) EXPECT_TRUE(view_.items[id]) << id;
+  for (int id : {101, 102, 106, 505, 506, 507, 601, 607}) EXPECT_TRUE(view_.items[id]) << id;
   EXPECT_EQ(view_.fileField, "... File = ?");
   EXPECT_EQ(view_.page, kListPage);
   EXPECT_TRUE(view_.status.empty());  // nothing in the status bar without a file

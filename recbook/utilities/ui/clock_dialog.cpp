@@ -1,5 +1,8 @@
 #include "utilities/ui/clock_dialog.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +46,8 @@ ClockDialog::ClockDialog(QWidget* parent, quorla::Language language) : QDialog(p
 void ClockDialog::Bind(ClockDialogPresenter& presenter) {
   presenter_ = &presenter;
   setWindowTitle(Q(presenter.Title()));
+  // Wide enough for the whole title in the frame (its buttons take about 120 pixels).
+  setMinimumWidth(std::max(sizeHint().width(), QFontMetrics(font()).horizontalAdvance(windowTitle()) + 140));
   const TypedHandler typed = [&presenter](int box, std::string_view text, int caret) {
     return presenter.Typed(box == kDateBox ? ClockBox::Date : ClockBox::Time, text, caret);
   };
