@@ -42,10 +42,9 @@ RuledText ClockDialogPresenter::Typed(ClockBox box, std::string_view text, int c
   return r;
 }
 
-void ClockDialogPresenter::Refuse(ClockBox box, const quorla::BiText& start, const quorla::BiText& end,
-                                  const std::string& value) {
-  host_.Message(std::string(start(language_)) + value + std::string(end(language_)), ErrorTitle(), quorla::Buttons::Ok,
-                quorla::Icon::Error);
+void ClockDialogPresenter::Refuse(ClockBox box, const quorla::BiText& start, const std::string& value) {
+  host_.Message(std::string(start(language_)) + value + std::string(ct::kNoSuchValueEnd(language_)), ErrorTitle(),
+                quorla::Buttons::Ok, quorla::Icon::Error);
   view_.FocusBox(box);
 }
 
@@ -59,8 +58,8 @@ void ClockDialogPresenter::Ok() {
     return view_.FocusBox(ClockBox::Time);
   }
   const ClockSetting setting = ReadClockSetting(date_, time_);
-  if (setting.fault == ClockFault::Date) return Refuse(ClockBox::Date, ct::kNoSuchDate, ct::kNoSuchDateEnd, date_);
-  if (setting.fault == ClockFault::Time) return Refuse(ClockBox::Time, ct::kNoSuchTime, ct::kNoSuchTimeEnd, time_);
+  if (setting.fault == ClockFault::Date) return Refuse(ClockBox::Date, ct::kNoSuchDate, date_);
+  if (setting.fault == ClockFault::Time) return Refuse(ClockBox::Time, ct::kNoSuchTime, time_);
   if (!host_.SetClock(setting.time)) {
     // Nothing the user can type changes the right to set the clock: the dialog ends unchanged.
     host_.Message(ct::kClockRefused(language_), ErrorTitle(), quorla::Buttons::Ok, quorla::Icon::Error);

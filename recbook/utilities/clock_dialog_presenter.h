@@ -33,7 +33,8 @@ class ClockDialogPresenter {
   const std::string& time() const { return time_; }
 
  private:
-  void Refuse(ClockBox box, const quorla::BiText& start, const quorla::BiText& end, const std::string& value);
+  // Tells that the box's value does not exist and gives the box the keyboard again.
+  void Refuse(ClockBox box, const quorla::BiText& start, const std::string& value);
   std::string ErrorTitle() const;
 
   quorla::Host& host_;

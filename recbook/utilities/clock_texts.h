@@ -13,13 +13,11 @@ inline constexpr BiText kTimeLabel{"   PC Time:                  (HH:MM)", "   �
 inline constexpr BiText kOk{"&OK", "&OK"};
 inline constexpr BiText kCancel{"&Cancel", "&Zrušit"};
 
-// Refusals: the value in the box goes between the two parts; nothing was changed.
+// Refusals: the value in the box goes between the start and kNoSuchValueEnd; nothing was changed.
 inline constexpr BiText kNoSuchDate{"There is no date  ", "Datum  "};
-inline constexpr BiText kNoSuchDateEnd{"  !!  \r\n\r\nPC date and time were not changed.",
-                                       "  neexistuje  !!  \r\n\r\nDatum a čas PC nebyly změněny."};
 inline constexpr BiText kNoSuchTime{"There is no time  ", "Čas  "};
-inline constexpr BiText kNoSuchTimeEnd{"  !!  \r\n\r\nPC date and time were not changed.",
-                                       "  neexistuje  !!  \r\n\r\nDatum a čas PC nebyly změněny."};
+inline constexpr BiText kNoSuchValueEnd{"  !!  \r\n\r\nPC date and time were not changed.",
+                                        "  neexistuje  !!  \r\n\r\nDatum a čas PC nebyly změněny."};
 inline constexpr BiText kClockRefused{
     "The system refused to set PC date and time  !!  \r\n\r\n"
     "Setting the clock needs the right to change the system time.\r\n"
