@@ -34,7 +34,7 @@ using form_texts::kRecNo;
 constexpr quorla::BiText kSaveChanges{"           Save  changes  ?", "           Uložit  změny  ?"};
 
 FormSetup FormSetupOf(const EditorStart& start) {
-  return {start.language, start.caption, start.geoBoxProperties};
+  return {start.language, start.caption, start.geoBoxProperties, start.libraries};
 }
 
 }  // namespace

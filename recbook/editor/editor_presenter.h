@@ -28,6 +28,7 @@ struct EditorStart {
   std::string tempDirectory;  // shown at the end of the Help box "Editor description"
   std::string lastDirectory;  // archXMS as read at start
   terrainmap::GeoBoxProperties geoBoxProperties;  // GeoTxtBox, for the co-ordinate entry boxes
+  LibraryCalls* libraries = nullptr;  // the map library's and the antenna editor's windows
 };
 
 class EditorPresenter : private FileCommandsView, private ErrorSearchView {

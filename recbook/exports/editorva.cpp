@@ -1,4 +1,5 @@
 // EDITORVA: the editor as a modal window over the caller's window.
+#include "bound_library_calls.h"
 #include "editor/editor_settings.h"
 #include "editor_params.h"
 #include "entry_texts.h"
@@ -15,8 +16,9 @@ extern "C" void EDITORVA(EditorParams* params) {
   const recbook::ui::QtTranslation qtTexts(texts.language);
   quorla::SettingsStore store;
   const recbook::EditorSettings settings = recbook::ReadEditorSettings(store, true);
+  recbook::exports::BoundLibraryCalls libraries;
   recbook::EditorStart start{texts.caption, texts.language, quorla::PrivateTempDirectory(), settings.lastDirectory,
-                             settings.geoBoxProperties};
+                             settings.geoBoxProperties, &libraries};
   std::string lastDirectory;
   {
     recbook::ui::EditorWindow window(start, texts.owner, settings.windowSize);

@@ -52,6 +52,7 @@ void RecordFormPresenter::SetChanged(bool changed) {
 RuledText RecordFormPresenter::Typed(int box, std::string_view text, int caret) {
   const RecordBox* spec = RecordBoxOf(box);
   if (!spec) return {std::string(text), caret, caret};
+  if (setup_.readOnly) return {BoxText(texts_, box), caret, caret};  // the shown text stays
   RuledText r;
   if (spec->rule.kind == RuleKind::Geo) {
     const auto kind = box == kLongitudeBox ? quorla::GeoKind::Longitude : quorla::GeoKind::Latitude;
@@ -88,6 +89,35 @@ void RecordFormPresenter::Stored(uint32_t number) {
   isNew_ = false;
   ShowNumber();
   SetChanged(false);
+}
+
+void RecordFormPresenter::Focused(int box) {
+  if (!RecordBoxOf(box)) return;
+  focused_ = box;
+  const std::optional<InfoButton> button = InfoButtonFor(RecordBoxOf(box)->item);
+  if (!button) {
+    view_.ShowInfoButton({}, std::nullopt);
+    return;
+  }
+  view_.ShowInfoButton(std::string(button->caption(setup_.language)), button->dialog);
+}
+
+std::optional<InfoRequest> RecordFormPresenter::Info() const {
+  std::optional<InfoRequest> request = InfoRequestFor(focused_, setup_.language, setup_.caption, texts_);
+  if (request) request->libraries = setup_.libraries;
+  return request;
+}
+
+void RecordFormPresenter::Apply(const BoxWrites& writes) {
+  if (setup_.readOnly) return;  // the viewer's Info dialogs explain; their OK writes nothing
+  bool changed = false;
+  for (const BoxWrite& w : writes) {
+    if (!RecordBoxOf(w.box) || BoxText(texts_, w.box) == w.text) continue;
+    BoxText(texts_, w.box) = w.text;
+    view_.ShowBoxText(w.box, w.text);
+    changed = true;
+  }
+  if (changed) SetChanged(true);
 }
 
 void RecordFormPresenter::FindError(ErrorSearchMode mode) {

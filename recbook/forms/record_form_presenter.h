@@ -11,6 +11,7 @@
 
 #include "bilingual_texts.h"
 #include "entry/geo_box_properties.h"
+#include "forms/info_request.h"
 #include "forms/input_rules.h"
 #include "forms/record_box_texts.h"
 #include "forms/record_form_view.h"
@@ -23,6 +24,8 @@ struct FormSetup {
   quorla::Language language = quorla::Language::English;
   std::string caption;  // the title prefix of message boxes
   terrainmap::GeoBoxProperties geo;  // the user's co-ordinate entry-box properties
+  LibraryCalls* libraries = nullptr;  // for the Info dialogs that open the other libraries' windows
+  bool readOnly = false;  // the file viewer's form: it shows records, typing and Info dialogs change nothing
 };
 
 class RecordFormPresenter {
@@ -62,9 +65,18 @@ class RecordFormPresenter {
 
   void ShowFirstButton(const std::string& text) { view_.ShowFirstButton(text); }
 
+  // The focus went into a box: button 9 takes the caption of its dialog, or hides for a box
+  // without one.
+  void Focused(int box);
+  // Button 9: the request for the dialog of the box with the focus; nullopt when it has none.
+  std::optional<InfoRequest> Info() const;
+  // A dialog's "&OK": the boxes show their new texts; the form is changed when one of them differs.
+  void Apply(const BoxWrites& writes);
+
   // The record the boxes hold now, built as a save builds it.
   StationRecord Record() const;
   const RecordBoxTexts& texts() const { return texts_; }
+  const FormSetup& setup() const { return setup_; }
   bool changed() const { return changed_; }
   bool isNew() const { return isNew_; }
   uint32_t number() const { return number_; }
@@ -81,6 +93,7 @@ class RecordFormPresenter {
   std::function<void()> onChange_;
   RecordBoxTexts texts_{};
   uint32_t number_ = 0;
+  int focused_ = kFirstBox;
   bool isNew_ = false;
   bool changed_ = false;
 };

@@ -1,9 +1,11 @@
 #pragma once
 // What the record form's presenter asks of its page. Box ids are 11 to 39; texts are single-byte
 // (Latin-1) as records are.
+#include <optional>
 #include <string>
 
 #include "entry/geo_box_properties.h"
+#include "rules/code_tables.h"
 
 namespace recbook {
 
@@ -21,6 +23,8 @@ class RecordFormView {
   virtual void ShowFirstButton(const std::string& text) = 0;
   // The co-ordinate boxes 20 and 21 take the user's entry-box properties from now on.
   virtual void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) = 0;
+  // Button 9 "Info" with the caption of the focused box's dialog, or hidden (no dialog).
+  virtual void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) = 0;
 };
 
 // The record form without a page (the command line): the presenter's texts are read directly.
@@ -32,6 +36,7 @@ class NoRecordFormPage : public RecordFormView {
   void ShowChanged(bool) override {}
   void ShowFirstButton(const std::string&) override {}
   void UseGeoBoxProperties(const terrainmap::GeoBoxProperties&) override {}
+  void ShowInfoButton(const std::string&, std::optional<InfoDialog>) override {}
 };
 
 }  // namespace recbook

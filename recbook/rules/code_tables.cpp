@@ -473,6 +473,12 @@ const CodeList& ListOf(Item item) {
 
 }  // namespace
 
+const CodeList* CodeListOf(Item item) {
+  for (const CodeList& l : kLists)
+    if (l.item == item) return &l;
+  return nullptr;
+}
+
 const CodeList& FrequencyCategories() { return ListOf(Item::k1Z); }
 const CodeList& StationClasses() { return ListOf(Item::k6A); }
 const CodeList& ServiceNatures() { return ListOf(Item::k6B); }

@@ -53,6 +53,8 @@ const CodeList& Countries();            // [4B]
 const CodeList& ReferenceAntennas();    // [8B2]
 const CodeList& Polarisations();        // [9D]
 const CodeList& CoordinationStatuses(); // [13Y]
+// The list of an item, nullptr for an item without one.
+const CodeList* CodeListOf(Item item);
 
 // [10Z] "0" has a second explanation line under its option button.
 BiText ChannelOccupationZeroDetail();

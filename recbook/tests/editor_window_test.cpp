@@ -27,6 +27,7 @@
 #include "editor_params.h"
 #include "editor_test_support.h"
 #include "tests/file_dialog_answer.h"
+#include "tests/modal_answer.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
 #include "correction/correction_texts.h"
@@ -43,6 +44,9 @@
 #include "ui/status_parts.h"
 #include "ui/qt_translation.h"
 #include "ui/viewer_window.h"
+#include "forms/ui/code_picker_dialog.h"
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include "ui/window_texts.h"
 
 using namespace recbook;
@@ -58,21 +62,7 @@ QApplication& App() {
   return *app;
 }
 
-// Runs answer on the next modal window of type W once it is shown.
-template <class W>
-void WhenModal(std::function<void(W*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    W* w = qobject_cast<W*>(QApplication::activeModalWidget());
-    if (!w) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(w);
-  });
-  timer->start();
-}
-
+using recbook::testing::WhenModal;
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
   WhenModal<QMessageBox>([button, text](QMessageBox* box) {
@@ -529,6 +519,34 @@ TEST_F(EditorWindowTest, ViewerPagesAreTheFormsReadOnly) {
     const QString name = page.box(18)->text();
     TypeInto(page.box(18), "xyz");
     EXPECT_EQ(page.box(18)->text(), name);
+    // The Info dialog of [6A] opens over the read-only record; another class chosen and OK
+    // pressed write nothing.
+    const QString stationClass = page.box(13)->text();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    page.box(13)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(page.box(13)->hasFocus());
+    ASSERT_TRUE(page.infoButton()->isVisible());
+    bool picked = false;
+    WhenModal<QDialog>([&picked, stationClass](QDialog* modal) {
+      auto* d = dynamic_cast<ui::CodePickerDialog*>(modal);
+      if (!d || !d->buttons()) {  // another dialog: told, and closed so that the test goes on
+        ADD_FAILURE() << "opened: " << modal->windowTitle().toStdString();
+        modal->reject();
+        return;
+      }
+      for (QAbstractButton* b : d->buttons()->buttons())
+        if (!b->isChecked() && !b->text().startsWith(stationClass)) {
+          b->click();
+          break;
+        }
+      picked = true;
+      d->findChild<QPushButton*>("ok")->click();
+    });
+    page.infoButton()->click();
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(page.box(13)->text(), stationClass);
     EXPECT_FALSE(viewer.presenter().recordForm().changed());
     const std::string suffix = language == quorla::Language::English ? "en" : "cs";
     const std::string folder = std::string(RECBOOK_SCREENSHOT_DIR) + "/";

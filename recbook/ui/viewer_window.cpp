@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "forms/ui/viewer_help_dialog.h"
 #include "listing/sort_orders.h"
 #include "ui/column_heading_bar.h"
 #include "ui/dialog_units.h"
@@ -32,6 +33,9 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   headerPage_ = new HeaderFormPage(setup.language);
   headerPage_->SetReadOnly();
   presenter_ = std::make_unique<ViewerPresenter>(host_, *this, setup, transfer);
+  // Button 9 opens the Info dialog of the focused box over the read-only record; the page has no
+  // other button.
+  recordPage_->Bind(presenter_->recordForm(), [](int) {});
   auto* column = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
@@ -149,5 +153,9 @@ void ViewerWindow::HideProgress() {
 }
 
 void ViewerWindow::CloseWindow() { done(0); }
+
+void ViewerWindow::ShowItemCodes(const StationRecord& record, quorla::Language language, const std::string& caption) {
+  ShowViewerHelp(language, caption, record, this);
+}
 
 }  // namespace recbook::ui

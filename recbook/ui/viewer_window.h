@@ -55,6 +55,7 @@ class ViewerWindow : public QDialog, public ViewerView {
   void ShowProgress(uint64_t done, uint64_t total) override;
   void HideProgress() override;
   void CloseWindow() override;
+  void ShowItemCodes(const StationRecord& record, quorla::Language language, const std::string& caption) override;
 
  private:
   quorla::QtHost host_;

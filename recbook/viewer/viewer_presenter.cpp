@@ -29,7 +29,7 @@ ViewerPresenter::ViewerPresenter(quorla::Host& host, ViewerView& view, ViewerSet
       view_(view),
       setup_(std::move(setup)),
       transfer_(transfer),
-      recordForm_(host, view.RecordForm(), {setup_.language, setup_.caption, {}}),
+      recordForm_(host, view.RecordForm(), {setup_.language, setup_.caption, {}, nullptr, true}),
       headerForm_(host, view.HeaderForm(), {setup_.language, setup_.caption, {}}) {}
 
 std::string ViewerPresenter::Title(std::string_view suffix) const { return " " + setup_.caption + std::string(suffix); }
@@ -77,6 +77,7 @@ std::vector<ViewerButton> ViewerPresenter::Buttons() const {
       break;
     case ViewerMode::UseFile: buttons.push_back({kViewerUseFile, en ? "&Use  file" : "&Použít  soubor"}); break;
   }
+  buttons.push_back({kViewerItemCodes, en ? "&Item codes" : "&Kódy položek"});
   buttons.push_back({kViewerSorting, en ? "&Sorting" : "&Třídění"});
   buttons.push_back({kViewerCancel, en ? "&Cancel" : "&Zrušit"});
   return buttons;
@@ -159,13 +160,18 @@ void ViewerPresenter::OnSort(int order) {
   if (!list_.empty()) view_.SelectRow(0);
 }
 
-void ViewerPresenter::ShowSelectedRecord() {
+StationRecord ViewerPresenter::SelectedRecord() {
   const std::optional<size_t> row = view_.SelectedRow();
   char text[kRecordSize];
-  if (row && *row < list_.size() && records_.ReadRecord(list_.RecordNumber(*row), text))
-    recordForm_.Load(RecordFromText<StationRecord>({text, kRecordSize}), list_.RecordNumber(*row));
-  else
-    recordForm_.Load(RecordFromText<StationRecord>(""), 0);
+  if (!file_.empty() && row && *row < list_.size() && records_.ReadRecord(list_.RecordNumber(*row), text))
+    return RecordFromText<StationRecord>({text, kRecordSize});
+  return RecordFromText<StationRecord>("");
+}
+
+void ViewerPresenter::ShowSelectedRecord() {
+  const std::optional<size_t> row = view_.SelectedRow();
+  const bool listed = !file_.empty() && row && *row < list_.size();
+  recordForm_.Load(SelectedRecord(), listed ? list_.RecordNumber(*row) : 0);
 }
 
 void ViewerPresenter::OnPageRequest(int page) {
@@ -176,6 +182,7 @@ void ViewerPresenter::OnPageRequest(int page) {
 void ViewerPresenter::OnCommand(int command) {
   switch (command) {
     case kViewerCancel: view_.CloseWindow(); return;
+    case kViewerItemCodes: view_.ShowItemCodes(SelectedRecord(), setup_.language, setup_.caption); return;
     case kViewerAppend:
     case kViewerRemove: Merge(command); return;
     case kViewerTransferTx:

@@ -27,6 +27,7 @@ enum ViewerCommand : int {
   kViewerSorting = 10,
   kViewerTransferTx = 11,
   kViewerTransferRx = 12,
+  kViewerItemCodes = 13,
   kViewerUseFile = 99,
 };
 
@@ -41,7 +42,7 @@ class ViewerPresenter {
   ViewerPresenter(quorla::Host& host, ViewerView& view, ViewerSetup setup, void* transfer = nullptr);
 
   std::string Title() const;
-  // The action buttons of the mode, then "&Sorting" and "&Cancel".
+  // The action buttons of the mode, then "&Item codes", "&Sorting" and "&Cancel".
   std::vector<ViewerButton> Buttons() const;
   void Start();
 
@@ -58,7 +59,7 @@ class ViewerPresenter {
   std::string LineAt(size_t row) const;
   const std::string& lastDirectory() const { return setup_.lastDirectory; }
   const std::string& file() const { return file_; }
-  const RecordFormPresenter& recordForm() const { return recordForm_; }
+  RecordFormPresenter& recordForm() { return recordForm_; }
   const HeaderFormPresenter& headerForm() const { return headerForm_; }
 
  private:
@@ -66,6 +67,8 @@ class ViewerPresenter {
   void Merge(int command);
   void Transfer(int command);
   void ShowSelectedRecord();
+  // The selected row's record, blank when none is selected or it cannot be read.
+  StationRecord SelectedRecord();
   std::string Title(std::string_view suffix) const;
 
   quorla::Host& host_;

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "bilingual_texts.h"
 #include "listing/record_list.h"
 #include "forms/header_form_view.h"
 #include "forms/record_form_view.h"
+#include "records/station_record.h"
 
 namespace recbook {
 
@@ -35,6 +37,8 @@ class ViewerView {
   virtual void ShowProgress(uint64_t done, uint64_t total) = 0;
   virtual void HideProgress() = 0;
   virtual void CloseWindow() = 0;
+  // The help on item codes, read-only over the record (blank when none is selected).
+  virtual void ShowItemCodes(const StationRecord& record, quorla::Language language, const std::string& caption) = 0;
 };
 
 }  // namespace recbook

@@ -20,4 +20,6 @@ QWidget* OwnerWindow(uint32_t handle) {
   return handle == 0 ? nullptr : QWidget::find(static_cast<WId>(handle));
 }
 
+uint32_t WindowHandle(const QWidget* window) { return window ? static_cast<uint32_t>(window->winId()) : 0; }
+
 }  // namespace quorla::ui

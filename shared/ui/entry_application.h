@@ -24,5 +24,7 @@ class EntryApplication {
 
 // The caller's window from the 32-bit handle of a parameter block; nullptr for 0 or an unknown one.
 QWidget* OwnerWindow(uint32_t handle);
+// The handle a window puts into a parameter block for the windows it opens (0 for none).
+uint32_t WindowHandle(const QWidget* window);
 
 }  // namespace quorla::ui

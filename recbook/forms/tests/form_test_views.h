@@ -24,10 +24,15 @@ class RecordingRecordForm : public RecordFormView {
   void ShowChanged(bool isChanged) override { changed = isChanged; }
   void ShowFirstButton(const std::string& text) override { firstButton = text; }
   void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override { geo = p; }
+  void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) override {
+    infoButton = caption;
+    infoDialog = dialog;
+  }
 
   std::map<int, std::string> boxes;
   Focus focus;
-  std::string number, firstButton;
+  std::string number, firstButton, infoButton;
+  std::optional<InfoDialog> infoDialog;
   bool newRecord = false, changed = false;
   terrainmap::GeoBoxProperties geo;
 };

@@ -1,5 +1,6 @@
 #include "forms/ui/record_form_page.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "forms/form_boxes.h"
 #include "forms/record_form_presenter.h"
 #include "forms/ui/form_row.h"
+#include "forms/ui/info_windows.h"
 #include "listing/command_ids.h"
 #include "search/search_texts.h"
 #include "ui/dialog_units.h"
@@ -60,11 +62,20 @@ RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoB
   saveButton_ = new QToolButton;
   saveButton_->setObjectName("button5");
   saveButton_->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  infoButton_ = new QPushButton;
+  infoButton_->setObjectName("button9");
+  infoButton_->setFont(quorla::ui::DialogFont());
+  infoButton_->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus in the box it explains
+  QSizePolicy keep = infoButton_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  infoButton_->setSizePolicy(keep);
   number_ = new QLabel;
   number_->setObjectName("text6");
   number_->setFont(quorla::ui::DialogFont());
   line->addWidget(firstButton_);
   line->addWidget(saveButton_);
+  line->addSpacing(12);
+  line->addWidget(infoButton_);
   line->addSpacing(12);
   line->addWidget(number_);
   line->addStretch();
@@ -82,7 +93,9 @@ RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoB
 
 // The co-ordinate boxes keep their display form themselves; the presenter learns their text.
 void RecordFormPage::Bind(RecordFormPresenter& presenter, std::function<void(int)> command) {
+  presenter_ = &presenter;
   for (const auto& [id, edit] : boxes_) {
+    edit->installEventFilter(this);
     auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(edit);
     if (!geo) {
       ConnectTyping(edit, id, [&presenter](int box, std::string_view text, int caret) { return presenter.Typed(box, text, caret); });
@@ -95,6 +108,31 @@ void RecordFormPage::Bind(RecordFormPresenter& presenter, std::function<void(int
   }
   connect(firstButton_, &QPushButton::clicked, this, [command] { command(kFormFirstButton); });
   connect(saveButton_, &QToolButton::clicked, this, [command] { command(kSaveRecord); });
+  connect(infoButton_, &QPushButton::clicked, this, [this] { OpenInfo(); });
+  presenter.Focused(kFirstBox);
+}
+
+bool RecordFormPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && presenter_) {
+    for (const auto& [id, edit] : boxes_)
+      if (edit == watched) presenter_->Focused(id);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void RecordFormPage::OpenInfo() {
+  const std::optional<InfoRequest> request = presenter_->Info();
+  if (!request) return;
+  const InfoWindowOpener open = InfoWindowFor(request->dialog);
+  if (!open) return;
+  presenter_->Apply(open(*request, window()));
+  boxes_.at(request->box)->setFocus(Qt::OtherFocusReason);
+}
+
+void RecordFormPage::ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) {
+  infoButton_->setText(Q(caption));
+  infoButton_->setVisible(dialog.has_value());
+  infoButton_->setEnabled(dialog && InfoWindowFor(*dialog));
 }
 
 void RecordFormPage::SetReadOnly() {

@@ -42,11 +42,23 @@ class RecordFormPage : public QWidget, public RecordFormView {
   void ShowChanged(bool changed) override;
   void ShowFirstButton(const std::string& text) override;
   void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override;
+  void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) override;
+
+  QPushButton* infoButton() const { return infoButton_; }
+
+ protected:
+  // A box taking the focus tells the presenter, whose Info button follows it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Button 9: the dialog of the box with the focus, its "&OK" written back into the form.
+  void OpenInfo();
+
+  RecordFormPresenter* presenter_ = nullptr;
   std::map<int, QLineEdit*> boxes_;
   QLabel* number_ = nullptr;
   QPushButton* firstButton_ = nullptr;
+  QPushButton* infoButton_ = nullptr;
   QToolButton* saveButton_ = nullptr;
 };
 

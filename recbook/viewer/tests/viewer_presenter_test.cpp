@@ -54,8 +54,12 @@ class RecordingViewerView : public ViewerView {
   void ShowProgress(uint64_t, uint64_t) override {}
   void HideProgress() override {}
   void CloseWindow() override { ++closed; }
+  void ShowItemCodes(const StationRecord& record, quorla::Language, const std::string& caption) override {
+    itemCodes = std::string(record.text());
+    itemCodesCaption = caption;
+  }
 
-  std::string title, fileField, heading, sortLabel, headerInfo;
+  std::string title, fileField, heading, sortLabel, headerInfo, itemCodes, itemCodesCaption;
   bool actions = true;
   std::optional<size_t> row;
   int page = -1, closed = 0;
@@ -74,17 +78,17 @@ TEST(ViewerPresenter, TitlesAndButtonsOfEveryMode) {
     std::vector<std::string> buttons;
   } cases[] = {
       {ViewerMode::Append, "  MIRANDEX:   Append taged records to another Exchange data file,   (ver.1.7)",
-       {"&A p p e n d  taged Rec", "&Sorting", "&Cancel"}},
+       {"&A p p e n d  taged Rec", "&Item codes", "&Sorting", "&Cancel"}},
       {ViewerMode::Remove, "  MIRANDEX:   Remove taged records from another Exchange data file,   (ver.1.7)",
-       {"&R e m o v e  taged Rec", "&Sorting", "&Cancel"}},
+       {"&R e m o v e  taged Rec", "&Item codes", "&Sorting", "&Cancel"}},
       {ViewerMode::TxTransfer,
        "  MIRANDEX:   Load record  from  Vienna Agreement 99  Exchange data file,   (ver.1.3)",
-       {"&Transfer Tx data", "&Sorting", "&Cancel"}},
+       {"&Transfer Tx data", "&Item codes", "&Sorting", "&Cancel"}},
       {ViewerMode::TxRxTransfer,
        "  MIRANDEX:   Load record  from  Vienna Agreement 99  Exchange data file,   (ver.1.3)",
-       {"Transfer &Tx data", "Transfer &Rx data", "&Sorting", "&Cancel"}},
+       {"Transfer &Tx data", "Transfer &Rx data", "&Item codes", "&Sorting", "&Cancel"}},
       {ViewerMode::UseFile, "  MIRANDEX:   Selection of Exchange data file  for  automatic calculation,   (ver.1.3)",
-       {"&Use  file", "&Sorting", "&Cancel"}},
+       {"&Use  file", "&Item codes", "&Sorting", "&Cancel"}},
   };
   for (const Case& c : cases) {
     ViewerSetup setup;
@@ -165,6 +169,11 @@ TEST_F(ViewerTest, PagesShowTheSelectedRecordAndTheHeaderAsTheFormsDo) {
     EXPECT_EQ(view_.recordForm.boxes[18], "ZLIN");
     EXPECT_EQ(view_.recordForm.boxes[11], "145.53750");  // MHz with five decimals
     EXPECT_EQ(view_.recordForm.number.substr(view_.recordForm.number.size() - 2), " 1");
+    // Read-only: what a user types and what an Info dialog's OK writes change nothing.
+    EXPECT_EQ(viewer.recordForm().Typed(18, "ZLINX", 5).text, "ZLIN");
+    viewer.recordForm().Apply({{18, "OTHER"}, {13, "ML"}});
+    EXPECT_EQ(view_.recordForm.boxes[18], "ZLIN");
+    EXPECT_EQ(BoxText(viewer.recordForm().texts(), 13), "FX");
     EXPECT_FALSE(view_.recordForm.changed);
     EXPECT_FALSE(viewer.recordForm().changed());
   }
@@ -232,6 +241,26 @@ TEST_F(ViewerTest, RefusedFilesAreToldAndTheDialogReturns) {
   EXPECT_TRUE(viewer.file().empty());
   viewer.OnCommand(kViewerAppend);  // no file: nothing happens
   EXPECT_EQ(view_.closed, 0);
+}
+
+// The help on item codes reads the selected record; with no file or no selection it shows a blank one.
+TEST_F(ViewerTest, ItemCodesShowTheSelectedRecord) {
+  const std::string file = dir_.Sample("codes.xms", 3);
+  ViewerPresenter viewer(host_, view_, Setup(ViewerMode::UseFile));
+  viewer.OnCommand(kViewerItemCodes);
+  EXPECT_EQ(view_.itemCodes, std::string(kRecordSize, ' '));
+  EXPECT_EQ(view_.itemCodesCaption, kCaption);
+  host_.ExpectOpenFileName(file);
+  viewer.OnOpen();
+  const std::string bytes = ReadFile(file);
+  for (const size_t row : {size_t{2}, size_t{0}}) {
+    view_.SelectRow(row);
+    viewer.OnCommand(kViewerItemCodes);
+    EXPECT_EQ(view_.itemCodes, bytes.substr(viewer.list().RecordNumber(row) * kRecordSize, kRecordSize)) << row;
+  }
+  view_.row.reset();
+  viewer.OnCommand(kViewerItemCodes);
+  EXPECT_EQ(view_.itemCodes, std::string(kRecordSize, ' '));
 }
 
 TEST_F(ViewerTest, UseFileAndCancelResults) {

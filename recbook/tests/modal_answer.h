@@ -1,0 +1,24 @@
+#pragma once
+// Answers the next modal window of a type once it is shown, for the window tests: a timer looks
+// for it while the window's own event loop runs.
+#include <QApplication>
+#include <QTimer>
+#include <functional>
+
+namespace recbook::testing {
+
+template <class W>
+void WhenModal(std::function<void(W*)> answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(20);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+    W* w = qobject_cast<W*>(QApplication::activeModalWidget());
+    if (!w) return;
+    timer->stop();
+    timer->deleteLater();
+    answer(w);
+  });
+  timer->start();
+}
+
+}  // namespace recbook::testing
