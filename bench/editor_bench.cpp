@@ -91,8 +91,7 @@ class NullView : public EditorView {
   void RunFileViewer(const ViewerSetup&) override {}
   void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
   void RunClockDialog(const ClockDialogMaker&) override {}
-  void RunDirectorySettings() override {}
-  bool RunGeoBoxSettings() override { return false; }
+  uint32_t WindowHandle() const override { return 0; }
   void CloseWindow() override {}
   long steps = 0;
 

@@ -17,6 +17,7 @@
 #include "forms/form_texts.h"
 #include "terrain_settings.h"
 #include "entry/geo_box_settings.h"
+#include "forms/block_field.h"
 #include "settings_store.h"
 
 namespace recbook {
@@ -411,12 +412,34 @@ void EditorPresenter::Utility(int id) {
       return view_.RunClockDialog([this](ClockDialogView& dialog) {
         return std::make_unique<ClockDialogPresenter>(host_, dialog, start_.language, start_.caption);
       });
-    case kDirectorySetting: return view_.RunDirectorySettings();
-    case kGeoBoxSetting:
-      if (view_.RunGeoBoxSettings()) recordForm_.SetGeoBoxProperties(terrainmap::ReadGeoBoxProperties(quorla::SettingsStore()));
+    case kDirectorySetting: {
+      if (!start_.libraries) return;
+      TransfSourParams block = SettingsBlock(1);
+      start_.libraries->DirectorySettings(block);  // the library keeps the directories itself
       return;
+    }
+    case kGeoBoxSetting: {
+      if (!start_.libraries) return;
+      TransfSourParams block = SettingsBlock(0);
+      if (start_.libraries->EntryBoxSettings(block) == 1)
+        recordForm_.SetGeoBoxProperties(terrainmap::ReadGeoBoxProperties(quorla::SettingsStore()));
+      return;
+    }
     default: return;
   }
+}
+
+// The block of the map library's settings dialogs: the editor window as owner, placed at 90, 0,
+// the language and the title prefix; flag is the directory dialog's further byte.
+TransfSourParams EditorPresenter::SettingsBlock(uint8_t flag) const {
+  TransfSourParams block{};
+  block.parent = view_.WindowHandle();
+  block.x = 90;
+  block.y = 0;
+  block.language = start_.language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, start_.caption);
+  block.kind = flag;
+  return block;
 }
 
 // --- the automatic correction ---------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "correction/correction_dialog_presenter.h"
+#include "forms/library_calls.h"
 #include "utilities/clock_dialog_presenter.h"
 #include "editor/editor_view.h"
 #include "forms/header_form_presenter.h"
@@ -91,6 +92,7 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   // corrected working copy.
   void RunCorrection();
   void Utility(int id);
+  TransfSourParams SettingsBlock(uint8_t flag) const;
   void ReloadCorrected(const CorrectionOutcome& outcome);
 
   // Fills the list from the working copy with the progress bar; false when it was stopped.

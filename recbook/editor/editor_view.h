@@ -87,15 +87,12 @@ class EditorView {
   using CorrectionDialogMaker = std::function<std::unique_ptr<CorrectionDialogPresenter>(CorrectionDialogView&)>;
   virtual void RunCorrectionDialog(const CorrectionDialogMaker& make) = 0;
 
-  // The utilities (505 to 507), modal over the editor. The date and time dialog as the correction
+  // The date and time dialog of the Utilities menu (505), modal over the editor, as the correction
   // dialog: the window makes its widgets and runs the presenter make gives it.
   using ClockDialogMaker = std::function<std::unique_ptr<ClockDialogPresenter>(ClockDialogView&)>;
   virtual void RunClockDialog(const ClockDialogMaker& make) = 0;
-  // The map library's directory dialog; the library keeps the directories itself.
-  virtual void RunDirectorySettings() = 0;
-  // The map library's entry-box properties dialog: true after its OK, the properties then stored
-  // in the user's settings.
-  virtual bool RunGeoBoxSettings() = 0;
+  // The window's handle for the parameter blocks of the other libraries' dialogs.
+  virtual uint32_t WindowHandle() const = 0;
 
   virtual void CloseWindow() = 0;
 };

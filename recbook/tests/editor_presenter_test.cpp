@@ -10,6 +10,8 @@
 #include "editor/editor_settings.h"
 #include "entry/geo_box_properties.h"
 #include "settings_store.h"
+#include "forms/block_field.h"
+#include "forms/tests/scripted_library_calls.h"
 #include "platform_paths.h"
 #include "atomic_file.h"
 #include "editor_test_support.h"
@@ -575,40 +577,59 @@ TEST_F(EditorPresenterTest, DateAndTimeDialogSetsTheClockThroughTheHost) {
   EXPECT_EQ(host_.clockSet()->day, 1);
 }
 
-// The settings of the map library from the Utilities menu: the directory dialog, and the entry-box
-// properties, which the record form uses at once and a restarted editor reads again. Greyed with
-// their menu during the error search.
-TEST_F(EditorPresenterTest, EntryBoxPropertiesTakeEffectAtOnceAndSurviveARestart) {
+// The settings of the map library from the Utilities menu: the directory dialog and the entry-box
+// properties dialog get the editor window, 90, 0, the language and the title prefix (and the
+// directory dialog its byte 1); the properties the dialog stored are used by the record form at
+// once and read again by a restarted editor. Greyed with their menu during the error search.
+TEST_F(EditorPresenterTest, SettingsDialogsAndTheEntryBoxPropertiesTakingEffectAtOnce) {
   const char* before = std::getenv("QUORLA_CONFIG_HOME");
   const std::string saved = before ? before : "";
   ::setenv("QUORLA_CONFIG_HOME", dir_.path().c_str(), 1);
-  presenter_.OnCommand(kDirectorySetting);
-  EXPECT_EQ(view_.directoryDialogs, 1);
+  ScriptedLibraryCalls calls;
+  RecordingEditorView view;
+  EditorPresenter editor(host_, view, {kCaption, quorla::Language::Czech, "/tmp/quorla-1000/", "", {}, &calls});
+  editor.Start();
+  editor.OnCommand(kDirectorySetting);
+  ASSERT_TRUE(calls.directorySettings);
+  const TransfSourParams& b = *calls.directorySettings;  // packed: members read by value
+  EXPECT_EQ(uint32_t{b.parent}, 4711u);
+  EXPECT_EQ(int{b.x}, 90);
+  EXPECT_EQ(int{b.y}, 0);
+  EXPECT_EQ(int{b.language}, 1);
+  EXPECT_EQ(BlockFieldText(b.caption), kCaption);
+  EXPECT_EQ(int{b.kind}, 1);
 
   const terrainmap::GeoBoxProperties chosen{-1, 1, 1, 0};
-  view_.geoBoxStored = terrainmap::FormatGeoBoxProperties(chosen);
-  presenter_.OnCommand(kGeoBoxSetting);
-  EXPECT_EQ(presenter_.recordForm().geoBoxProperties(), chosen);
-  EXPECT_EQ(view_.recordForm.geo, chosen);
-  // Typing into the longitude box follows them: one step after the third degree digit (lonSkip 1).
-  EXPECT_EQ(presenter_.recordForm().Typed(20, "015", 3).selectionStart, 4);
-
-  view_.geoBoxStored.reset();  // Cancel: nothing changes
-  presenter_.OnCommand(kGeoBoxSetting);
-  EXPECT_EQ(presenter_.recordForm().geoBoxProperties(), chosen);
-  EXPECT_EQ(view_.geoBoxDialogs, 2);
-
   quorla::SettingsStore store;
-  EditorPresenter restarted(host_, view_, {kCaption, quorla::Language::English, "/tmp/quorla-1000/", "",
-                                           ReadEditorSettings(store, true).geoBoxProperties});
+  ASSERT_TRUE(store.SetText(quorla::kQuorlaKey, "GeoTxtBox", terrainmap::FormatGeoBoxProperties(chosen)));
+  calls.result = 0;  // Cancel: nothing changes
+  editor.OnCommand(kGeoBoxSetting);
+  ASSERT_TRUE(calls.entryBoxSettings);
+  EXPECT_EQ(int{calls.entryBoxSettings->x}, 90);
+  EXPECT_EQ(BlockFieldText(calls.entryBoxSettings->caption), kCaption);
+  EXPECT_EQ(editor.recordForm().geoBoxProperties(), terrainmap::GeoBoxProperties{});
+  calls.result = 1;  // OK: the dialog stored them
+  editor.OnCommand(kGeoBoxSetting);
+  EXPECT_EQ(editor.recordForm().geoBoxProperties(), chosen);
+  EXPECT_EQ(view.recordForm.geo, chosen);
+  // Typing into the longitude box follows them: one step after the third degree digit (lonSkip 1).
+  EXPECT_EQ(editor.recordForm().Typed(20, "015", 3).selectionStart, 4);
+
+  EditorPresenter restarted(host_, view, {kCaption, quorla::Language::English, "/tmp/quorla-1000/", "",
+                                          ReadEditorSettings(store, true).geoBoxProperties});
   EXPECT_EQ(restarted.recordForm().geoBoxProperties(), chosen);
 
-  Open(dir_.Sample("three.xms", 3));
-  presenter_.OnCommand(kAllErrorSearch);
-  for (int id : {kDateTimeSetting, kDirectorySetting, kGeoBoxSetting}) presenter_.OnCommand(id);
-  EXPECT_EQ(view_.directoryDialogs, 1);
-  EXPECT_EQ(view_.geoBoxDialogs, 2);
+  const std::string path = dir_.Sample("three.xms", 3);
+  host_.ExpectOpenFileName(path);
+  editor.OnCommand(kOpenFile);
+  editor.OnCommand(kAllErrorSearch);
+  calls.directorySettings.reset();
+  calls.entryBoxSettings.reset();
+  for (int id : {kDateTimeSetting, kDirectorySetting, kGeoBoxSetting}) editor.OnCommand(id);
+  EXPECT_FALSE(calls.directorySettings);
+  EXPECT_FALSE(calls.entryBoxSettings);
   EXPECT_FALSE(host_.clockSet());
+  editor.Finish();
   if (before) {
     ::setenv("QUORLA_CONFIG_HOME", saved.c_str(), 1);
   } else {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "correction/correction_dialog_presenter.h"
-#include "settings_store.h"
 #include "utilities/clock_dialog_presenter.h"
 #include "editor/editor_view.h"
 #include "forms/tests/form_test_views.h"
@@ -113,20 +112,11 @@ class RecordingEditorView : public EditorView {
     clockShown = dialog.date;
     clockConfirmed = dialog.set;
   }
-  void RunDirectorySettings() override { ++directoryDialogs; }
-  // The properties dialog: what it stores on OK goes to the user's settings, as the library does.
-  bool RunGeoBoxSettings() override {
-    ++geoBoxDialogs;
-    if (!geoBoxStored) return false;
-    quorla::SettingsStore().SetText(quorla::kQuorlaKey, "GeoTxtBox", *geoBoxStored);
-    return true;
-  }
+  uint32_t WindowHandle() const override { return 4711; }
   void CloseWindow() override { ++closed; }
 
   std::string clockDateKeys, clockTitle, clockShown;
   bool clockConfirmed = false;
-  int directoryDialogs = 0, geoBoxDialogs = 0;
-  std::optional<std::string> geoBoxStored;  // nullopt: the user cancels
 
   std::string correctionCount;
   bool correctionClosed = false;

@@ -29,10 +29,8 @@
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
 #include "correction/correction_dialog_presenter.h"
-#include "map_params.h"
 #include "utilities/ui/clock_dialog.h"
-
-#include <cstring>
+#include "ui/entry_application.h"
 
 namespace recbook::ui {
 
@@ -308,28 +306,7 @@ void EditorWindow::RunClockDialog(const ClockDialogMaker& make) {
   dialog.exec();
 }
 
-// The block of the map library's settings dialogs: this window as owner, placed at 90, 0, the
-// language and the title prefix; the directory dialog also gets its save flag 1.
-TransfSourParams EditorWindow::SettingsBlock(uint8_t flag) {
-  TransfSourParams block{};
-  block.parent = static_cast<uint32_t>(winId());
-  block.x = 90;
-  block.y = 0;
-  block.language = start_.language == quorla::Language::English ? 0 : 1;
-  std::strncpy(block.caption, start_.caption.c_str(), sizeof block.caption - 1);
-  block.kind = flag;
-  return block;
-}
-
-void EditorWindow::RunDirectorySettings() {
-  TransfSourParams block = SettingsBlock(1);
-  NASTAVADRES(&block);
-}
-
-bool EditorWindow::RunGeoBoxSettings() {
-  TransfSourParams block = SettingsBlock(0);
-  return NASTAVGEOPROP(&block) == 1;
-}
+uint32_t EditorWindow::WindowHandle() const { return quorla::ui::WindowHandle(this); }
 
 void EditorWindow::CloseWindow() {
   closing_ = true;

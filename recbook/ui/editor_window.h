@@ -20,8 +20,6 @@ class QAction;
 class QTabWidget;
 class QProgressDialog;
 
-struct TransfSourParams;
-
 namespace recbook::ui {
 
 class ColumnHeadingBar;
@@ -87,8 +85,7 @@ class EditorWindow : public QDialog, public EditorView {
   void RunFileViewer(const ViewerSetup& setup) override;
   void RunCorrectionDialog(const CorrectionDialogMaker& make) override;
   void RunClockDialog(const ClockDialogMaker& make) override;
-  void RunDirectorySettings() override;
-  bool RunGeoBoxSettings() override;
+  uint32_t WindowHandle() const override;
   void CloseWindow() override;
 
  protected:
@@ -101,7 +98,6 @@ class EditorWindow : public QDialog, public EditorView {
   void BuildControls();
   QWidget* BuildListPage();
   void PlaceOnScreen(WindowSize remembered);
-  TransfSourParams SettingsBlock(uint8_t flag);
 
   EditorStart start_;
   QPointer<QWidget> owner_;
