@@ -90,6 +90,8 @@ class NullView : public EditorView {
   }
   void RunFileViewer(const ViewerSetup&) override {}
   void RunCorrectionDialog(const CorrectionDialogMaker&) override {}
+  void RunClockDialog(const ClockDialogMaker&) override {}
+  uint32_t WindowHandle() const override { return 0; }
   void CloseWindow() override {}
   long steps = 0;
 

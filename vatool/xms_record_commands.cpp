@@ -6,10 +6,12 @@
 #include <ostream>
 
 #include "atomic_file.h"
+#include "entry/geo_box_settings.h"
 #include "records/exchange_loader.h"
 #include "quiet_host.h"
 #include "forms/record_form_presenter.h"
 #include "records/item_table.h"
+#include "settings_store.h"
 #include "subcommand_table.h"
 #include "xms_loading.h"
 
@@ -32,6 +34,14 @@ class ErrorStreamHost : public quorla::QuietHost {
  private:
   std::ostream& err_;
 };
+
+// The form as the editor sets it up for this user: the co-ordinate boxes with the entry-box
+// properties of the user's settings, read as the editor reads them.
+recbook::FormSetup UserFormSetup() {
+  recbook::FormSetup setup;
+  setup.geo = terrainmap::ReadGeoBoxProperties(quorla::SettingsStore());
+  return setup;
+}
 
 // The item code without brackets ("1A", "9XH").
 std::string ItemName(recbook::Item item) {
@@ -72,7 +82,7 @@ bool LoadRecord(const Arguments& a, const std::string& path, recbook::RecordForm
 int Show(const Arguments& a, std::ostream& out, std::ostream& err) {
   recbook::NoRecordFormPage page;
   ErrorStreamHost host(err);
-  recbook::RecordFormPresenter form(host, page, {});
+  recbook::RecordFormPresenter form(host, page, UserFormSetup());
   LoadedRecord loaded;
   int exit = kExitOk;
   if (!LoadRecord(a, a.Positional()[0], form, loaded, err, exit)) return exit;
@@ -115,7 +125,7 @@ int Edit(const Arguments& a, std::ostream&, std::ostream& err) {
   const std::vector<std::string>& operands = a.Positional();
   recbook::NoRecordFormPage page;
   ErrorStreamHost host(err);
-  recbook::RecordFormPresenter form(host, page, {});
+  recbook::RecordFormPresenter form(host, page, UserFormSetup());
   LoadedRecord loaded;
   int exit = kExitOk;
   if (!LoadRecord(a, operands.back(), form, loaded, err, exit)) return exit;

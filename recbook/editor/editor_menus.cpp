@@ -54,6 +54,4 @@ const std::array<MenuDefinition, kMenuCount>& MenuBar() {
   return bar;
 }
 
-bool CommandAvailable(int id) { return !(id >= kDateTimeSetting && id <= kGeoBoxSetting); }
-
 }  // namespace recbook

@@ -32,7 +32,4 @@ const std::array<MenuDefinition, kMenuCount>& MenuBar();
 // The Sort menu's ids in menu order; 0 is the separator after 313.
 extern const std::array<int, 17> kSortMenuSequence;
 
-// Commands whose windows come with the utility work: their items are shown greyed.
-bool CommandAvailable(int id);
-
 }  // namespace recbook

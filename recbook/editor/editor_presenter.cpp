@@ -16,6 +16,9 @@
 #include "correction/correction_dialog_presenter.h"
 #include "forms/form_texts.h"
 #include "terrain_settings.h"
+#include "entry/geo_box_settings.h"
+#include "forms/block_field.h"
+#include "settings_store.h"
 
 namespace recbook {
 
@@ -55,7 +58,7 @@ void EditorPresenter::Start() {
   view_.SetMenuEnabled(MenuPosition::Blank, false);
   for (const MenuDefinition& menu : MenuBar())
     for (const MenuItem& item : menu.items)
-      if (item.id != 0) view_.SetItemEnabled(item.id, CommandAvailable(item.id));
+      if (item.id != 0) view_.SetItemEnabled(item.id, true);
   EnableSaveCommands(false, false, false);
   view_.SetFileField(Text(file_texts::kUnknownFile));
   view_.SetColumnHeading(ListHeading(list_.view(), start_.language));
@@ -107,6 +110,9 @@ void EditorPresenter::OnCommand(int id) {
     case kCalcErrorSearch:
     case kAllErrorSearch: search_.OnCommand(id); return;
     case kErrorCodesHelp: search_.ShowErrorCodes(); return;
+    case kDateTimeSetting:
+    case kDirectorySetting:
+    case kGeoBoxSetting: Utility(id); return;
     case kRenameEdited: files_.RenameEditedFileCommand(); return;
     case kDeleteEdited: files_.DeleteEditedFileCommand(); return;
     case kFormFirstButton:
@@ -393,6 +399,47 @@ void EditorPresenter::SetSearchStatus(const std::string& text) {
   } else {
     SetStatus(4, text);
   }
+}
+
+// --- the utilities -------------------------------------------------------------------------------
+
+// Greyed with their menu during the error search. The entry-box properties the dialog stored are
+// read back as at the editor's start, and the record form uses them at once.
+void EditorPresenter::Utility(int id) {
+  if (search_.searching()) return;
+  switch (id) {
+    case kDateTimeSetting:
+      return view_.RunClockDialog([this](ClockDialogView& dialog) {
+        return std::make_unique<ClockDialogPresenter>(host_, dialog, start_.language, start_.caption);
+      });
+    case kDirectorySetting: {
+      if (!start_.libraries) return;
+      TransfSourParams block = SettingsBlock(1);
+      start_.libraries->DirectorySettings(block);  // the library keeps the directories itself
+      return;
+    }
+    case kGeoBoxSetting: {
+      if (!start_.libraries) return;
+      TransfSourParams block = SettingsBlock(0);
+      if (start_.libraries->EntryBoxSettings(block) == 1)
+        recordForm_.SetGeoBoxProperties(terrainmap::ReadGeoBoxProperties(quorla::SettingsStore()));
+      return;
+    }
+    default: return;
+  }
+}
+
+// The block of the map library's settings dialogs: the editor window as owner, placed at 90, 0,
+// the language and the title prefix; flag is the directory dialog's further byte.
+TransfSourParams EditorPresenter::SettingsBlock(uint8_t flag) const {
+  TransfSourParams block{};
+  block.parent = view_.WindowHandle();
+  block.x = 90;
+  block.y = 0;
+  block.language = start_.language == quorla::Language::English ? 0 : 1;
+  WriteBlockField(block.caption, start_.caption);
+  block.kind = flag;
+  return block;
 }
 
 // --- the automatic correction ---------------------------------------------------------------------

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "correction/correction_dialog_presenter.h"
+#include "forms/library_calls.h"
+#include "utilities/clock_dialog_presenter.h"
 #include "editor/editor_view.h"
 #include "forms/header_form_presenter.h"
 #include "forms/record_form_presenter.h"
@@ -89,6 +91,8 @@ class EditorPresenter : private FileCommandsView, private ErrorSearchView {
   // The automatic correction: the dialog runs the pass, the editor rebuilds its list from the
   // corrected working copy.
   void RunCorrection();
+  void Utility(int id);
+  TransfSourParams SettingsBlock(uint8_t flag) const;
   void ReloadCorrected(const CorrectionOutcome& outcome);
 
   // Fills the list from the working copy with the progress bar; false when it was stopped.

@@ -2,10 +2,11 @@
 
 #include <cctype>
 
+#include "entry/geo_box_settings.h"
+
 namespace recbook {
 namespace {
 constexpr const char* kLastDirectory = "archXMS";
-constexpr const char* kGeoBox = "GeoTxtBox";
 constexpr const char* kWindowSize = "EditorSize";
 constexpr int kSmallestSide = 100;
 constexpr int kLargestSide = 20000;
@@ -16,7 +17,7 @@ EditorSettings ReadEditorSettings(quorla::SettingsStore& store, bool withGeoBox)
   EditorSettings s;
   s.lastDirectory = store.QueryText(quorla::kQuorlaKey, kLastDirectory).value_or("");
   s.windowSize = ParseWindowSize(store.QueryText(quorla::kQuorlaKey, kWindowSize).value_or(""));
-  if (withGeoBox) s.geoBoxProperties = terrainmap::ParseGeoBoxProperties(store.QueryText(quorla::kQuorlaKey, kGeoBox).value_or(""));
+  if (withGeoBox) s.geoBoxProperties = terrainmap::ReadGeoBoxProperties(store);
   return s;
 }
 

@@ -18,6 +18,8 @@
 
 namespace recbook {
 
+class ClockDialogPresenter;
+class ClockDialogView;
 class CorrectionDialogPresenter;
 class CorrectionDialogView;
 
@@ -84,6 +86,13 @@ class EditorView {
   // widgets, gets their presenter from make and runs until the presenter closes the dialog.
   using CorrectionDialogMaker = std::function<std::unique_ptr<CorrectionDialogPresenter>(CorrectionDialogView&)>;
   virtual void RunCorrectionDialog(const CorrectionDialogMaker& make) = 0;
+
+  // The date and time dialog of the Utilities menu (505), modal over the editor, as the correction
+  // dialog: the window makes its widgets and runs the presenter make gives it.
+  using ClockDialogMaker = std::function<std::unique_ptr<ClockDialogPresenter>(ClockDialogView&)>;
+  virtual void RunClockDialog(const ClockDialogMaker& make) = 0;
+  // The window's handle for the parameter blocks of the other libraries' dialogs.
+  virtual uint32_t WindowHandle() const = 0;
 
   virtual void CloseWindow() = 0;
 };

@@ -11,6 +11,8 @@ class BoundLibraryCalls : public LibraryCalls {
   int MapViewer(MapViewerParams& block) override;
   int AntennaEditor(AntennaEditParams& block) override;
   std::string CheckTerrainDirectory(const std::string& dir) override;
+  int DirectorySettings(TransfSourParams& block) override;
+  int EntryBoxSettings(TransfSourParams& block) override;
 };
 
 }  // namespace recbook::exports

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 
 namespace recbook {
 namespace {
@@ -43,23 +44,28 @@ RuledText Number(const InputRule& rule, std::string_view text, int caret) {
   });
 }
 
-// "DD-MM-YYYY": a separator goes in as soon as a digit follows the day or the month, so that a
-// separator deleted by the user does not come back before more digits are typed.
-RuledText Date(std::string_view text, int caret) {
+// Digits with separators between their groups ("DD-MM-YYYY", "HH:MM"): a separator goes in as
+// soon as a digit follows its group, so that a separator deleted by the user does not come back
+// before more digits are typed. cuts: the digit counts after which a separator stands.
+RuledText Separated(std::string_view text, int caret, size_t digitsKept, char separator,
+                    std::initializer_list<size_t> cuts) {
   std::string digits;
   size_t digitsBeforeCaret = 0;
-  for (size_t i = 0; i < text.size() && digits.size() < 8; ++i) {
+  for (size_t i = 0; i < text.size() && digits.size() < digitsKept; ++i) {
     if (!IsDigit(text[i])) continue;
     digits += text[i];
     if (static_cast<int>(i) < caret) digitsBeforeCaret = digits.size();
   }
   std::string out;
+  size_t newCaret = digitsBeforeCaret;
   for (size_t i = 0; i < digits.size(); ++i) {
-    if (i == 2 || i == 4) out += '-';
+    if (std::find(cuts.begin(), cuts.end(), i) != cuts.end()) {
+      out += separator;
+      if (digitsBeforeCaret > i) ++newCaret;
+    }
     out += digits[i];
   }
-  const size_t n = digitsBeforeCaret;
-  return Caret(std::move(out), n + (n > 2) + (n > 4));
+  return Caret(std::move(out), newCaret);
 }
 
 // The character just typed (before the caret), else the first one.
@@ -111,7 +117,8 @@ RuledText ApplyInputRule(const InputRule& rule, std::string_view text, int caret
   };
   switch (rule.kind) {
     case RuleKind::Number: return Number(rule, text, caret);
-    case RuleKind::Date: return Date(text, caret);
+    case RuleKind::Date: return Separated(text, caret, 8, '-', {2, 4});
+    case RuleKind::Time: return Separated(text, caret, 4, ':', {2});
     case RuleKind::Letters: return upTo([](char c) { return c >= 'A' && c <= 'Z'; });
     case RuleKind::Upper: return upTo([](char) { return true; });
     case RuleKind::Text:

@@ -11,6 +11,7 @@ namespace recbook {
 enum class RuleKind : uint8_t {
   Number,            // digits with an optional leading minus and one decimal point
   Date,              // up to 8 digits shown as "DD-MM-YYYY"
+  Time,              // up to 4 digits shown as "HH:MM"
   Letters,           // upper case, letters A to Z only
   Upper,             // upper case, any character
   Text,              // upper case, blank = ( ) * + - . / digits A to Z

@@ -1,6 +1,7 @@
 #pragma once
 // The other libraries' windows that the record form's Info dialogs open: the datum conversion
-// dialog, the map viewer and the antenna editor, and the terrain directory check. The editor binds
+// dialog, the map viewer and the antenna editor, and the terrain directory check; and the map
+// library's settings dialogs of the Utilities menu. The editor binds
 // the libraries' entry points (exports/bound_library_calls); tests answer with a stand-in. Each
 // call runs its window modally and answers as the entry point does (1 confirmed, 0 cancelled).
 #include <string>
@@ -18,6 +19,10 @@ class LibraryCalls {
   virtual int AntennaEditor(AntennaEditParams& block) = 0;       // EDITANTVA
   // The usable terrain directory for dir, or an empty text (VERADRHCM).
   virtual std::string CheckTerrainDirectory(const std::string& dir) = 0;
+  // The settings dialogs of the editor's Utilities menu: the directories (NASTAVADRES, which keeps
+  // them itself) and the entry-box properties (NASTAVGEOPROP, which stores them on OK).
+  virtual int DirectorySettings(TransfSourParams& block) = 0;
+  virtual int EntryBoxSettings(TransfSourParams& block) = 0;
 };
 
 }  // namespace recbook

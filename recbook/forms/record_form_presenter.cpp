@@ -52,6 +52,7 @@ void RecordFormPresenter::SetChanged(bool changed) {
 RuledText RecordFormPresenter::Typed(int box, std::string_view text, int caret) {
   const RecordBox* spec = RecordBoxOf(box);
   if (!spec) return {std::string(text), caret, caret};
+  if (setup_.readOnly) return {BoxText(texts_, box), caret, caret};  // the shown text stays
   RuledText r;
   if (spec->rule.kind == RuleKind::Geo) {
     const auto kind = box == kLongitudeBox ? quorla::GeoKind::Longitude : quorla::GeoKind::Latitude;
@@ -108,6 +109,7 @@ std::optional<InfoRequest> RecordFormPresenter::Info() const {
 }
 
 void RecordFormPresenter::Apply(const BoxWrites& writes) {
+  if (setup_.readOnly) return;  // the viewer's Info dialogs explain; their OK writes nothing
   bool changed = false;
   for (const BoxWrite& w : writes) {
     if (!RecordBoxOf(w.box) || BoxText(texts_, w.box) == w.text) continue;

@@ -25,6 +25,7 @@ struct FormSetup {
   std::string caption;  // the title prefix of message boxes
   terrainmap::GeoBoxProperties geo;  // the user's co-ordinate entry-box properties
   LibraryCalls* libraries = nullptr;  // for the Info dialogs that open the other libraries' windows
+  bool readOnly = false;  // the file viewer's form: it shows records, typing and Info dialogs change nothing
 };
 
 class RecordFormPresenter {
@@ -33,6 +34,14 @@ class RecordFormPresenter {
 
   // Called after every change the user makes in a box (the form becomes changed).
   void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+  // The user's entry-box properties changed: typing into and focusing the co-ordinate boxes
+  // follow them from now on.
+  void SetGeoBoxProperties(const terrainmap::GeoBoxProperties& p) {
+    setup_.geo = p;
+    view_.UseGeoBoxProperties(p);
+  }
+  const terrainmap::GeoBoxProperties& geoBoxProperties() const { return setup_.geo; }
 
   // Shows a stored record: "Rec No. =" and its number, unchanged.
   void Load(const StationRecord& record, uint32_t number);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "entry/geo_box_properties.h"
 #include "rules/code_tables.h"
 
 namespace recbook {
@@ -20,6 +21,8 @@ class RecordFormView {
   virtual void ShowChanged(bool changed) = 0;
   // Button 4: " New Rec", or " Find error" during an error search.
   virtual void ShowFirstButton(const std::string& text) = 0;
+  // The co-ordinate boxes 20 and 21 take the user's entry-box properties from now on.
+  virtual void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) = 0;
   // Button 9 "Info" with the caption of the focused box's dialog, or hidden (no dialog).
   virtual void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) = 0;
 };
@@ -32,6 +35,7 @@ class NoRecordFormPage : public RecordFormView {
   void ShowRecordNumber(const std::string&, bool) override {}
   void ShowChanged(bool) override {}
   void ShowFirstButton(const std::string&) override {}
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties&) override {}
   void ShowInfoButton(const std::string&, std::optional<InfoDialog>) override {}
 };
 

@@ -42,8 +42,9 @@ class ErrorSearchPresenter {
   void DeleteRecordsWithErrors();
 
   // A marked record was stored from the record form: its line, now at row, was rebuilt without a
-  // mark and the count of marked records goes down by one. Returns the row to select: the next
-  // marked line below row, else the first marked line, else row.
+  // mark and the count of marked records goes down by one; at 0 the search ends as Cancel ends
+  // it. Returns the row to select: the next marked line below row, else the first marked line,
+  // else row.
   size_t RecordCorrected(size_t row);
 
   // Help 604: the list of error letters in an information box.

@@ -1,11 +1,17 @@
 // The editor's main window through its presenter: a recording view and the scripted Host.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "editor/editor_presenter.h"
 #include "editor/help_texts.h"
+#include "editor/editor_settings.h"
+#include "entry/geo_box_properties.h"
+#include "settings_store.h"
+#include "forms/block_field.h"
+#include "forms/tests/scripted_library_calls.h"
 #include "platform_paths.h"
 #include "atomic_file.h"
 #include "editor_test_support.h"
@@ -67,7 +73,7 @@ TEST_F(EditorPresenterTest, OpensWithTitleGreyedMenusAndNoFile) {
   EXPECT_FALSE(view_.menus[MenuPosition::Sort]);
   EXPECT_FALSE(view_.menus[MenuPosition::Corrections]);
   for (int id : {103, 104, 105}) EXPECT_FALSE(view_.items[id]) << id;
-  for (int id : {101, 102, 106, 601, 607}) EXPECT_TRUE(view_.items[id]) << id;
+  for (int id : {101, 102, 106, 505, 506, 507, 601, 607}) EXPECT_TRUE(view_.items[id]) << id;
   EXPECT_EQ(view_.fileField, "... File = ?");
   EXPECT_EQ(view_.page, kListPage);
   EXPECT_TRUE(view_.status.empty());  // nothing in the status bar without a file
@@ -507,6 +513,128 @@ TEST_F(EditorPresenterTest, ErrorSearchCorrectedInTheFormAndSaved) {
   const std::string after = ReadFile(path);
   std::string expected = FileOf({Fixed(), Fixed({{Item::k4B, "CZE"}}), Fixed(), Fixed({{Item::k1Z, "7"}})});
   EXPECT_EQ(after, expected);
+}
+
+// Correcting the last marked record ends the search as its Cancel does: the menus, captions,
+// the form's first button and the Edit items of the form come back, no mark is left.
+TEST_F(EditorPresenterTest, CorrectingTheLastMarkedRecordEndsTheSearch) {
+  const std::vector<StationRecord> records{Fixed({{Item::k1Z, "7"}}), Fixed(), Fixed({{Item::k4B, ""}})};
+  const std::string path = dir_.path() + "M_END.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf(records)));
+  Open(path);
+  presenter_.OnCommand(kCalcErrorSearch);
+  ASSERT_EQ(view_.status[2], " Rec with Errors:  2");
+  ASSERT_FALSE(view_.menus[MenuPosition::File]);
+  const struct {
+    size_t row;
+    int box;
+    const char* typed;
+    const char* errorsAfter;  // status part 2 after the save
+    const char* firstButton;
+  } kSteps[] = {
+      {0, 12, "2", " Rec with Errors:  1", " Find error"},
+      {2, 19, "AUT", "", " New Rec"},
+  };
+  for (const auto& step : kSteps) {
+    SCOPED_TRACE(step.row);
+    ASSERT_FALSE(presenter_.ListMenuAllowed());
+    Select({step.row});
+    presenter_.OnPageRequest(kRecordPage);
+    ASSERT_EQ(view_.page, kRecordPage);
+    presenter_.recordForm().Typed(step.box, step.typed, static_cast<int>(std::string(step.typed).size()));
+    presenter_.OnCommand(kSaveRecord);
+    EXPECT_EQ(presenter_.list().Mark(step.row), ' ');
+    EXPECT_EQ(view_.status[2].rfind(" Rec with Errors:", 0) == 0, std::string(step.errorsAfter).size() > 0);
+    if (*step.errorsAfter) {
+      EXPECT_EQ(view_.status[2], step.errorsAfter);
+    }
+    EXPECT_EQ(view_.recordForm.firstButton, step.firstButton);
+    presenter_.OnPageRequest(kListPage);
+  }
+  EXPECT_TRUE(presenter_.ListMenuAllowed());
+  for (MenuPosition m : {MenuPosition::File, MenuPosition::Edit, MenuPosition::Sort, MenuPosition::Corrections,
+                         MenuPosition::Utilities})
+    EXPECT_TRUE(view_.menus[m]) << static_cast<int>(m);
+  EXPECT_EQ(view_.itemTexts[kCalcErrorSearch], "2.a. Find out and correct errors that will cause Calc. errors");
+  for (int id : {kAutomaticCorrection, kCalcErrorSearch, kAllErrorSearch}) EXPECT_TRUE(view_.items[id]) << id;
+  for (size_t row = 0; row < presenter_.list().size(); ++row) EXPECT_EQ(presenter_.list().Mark(row), ' ') << row;
+  presenter_.OnPageRequest(kRecordPage);
+  for (int id : {kSaveRecord, kAddRecord, kClearRecord}) EXPECT_TRUE(view_.editMenuItem(id)->enabled) << id;
+  EXPECT_EQ(presenter_.files().changes(), 2);
+}
+
+// The date and time dialog runs over the editor with the editor's caption and Host; the clock is
+// the scripted Host's.
+TEST_F(EditorPresenterTest, DateAndTimeDialogSetsTheClockThroughTheHost) {
+  view_.clockDateKeys = "01022003";
+  presenter_.OnCommand(kDateTimeSetting);
+  EXPECT_EQ(view_.clockTitle, kCaption + " Setting  of  PC Date + Time");
+  EXPECT_EQ(view_.clockShown, "07-12-2026");  // the scripted Host's today
+  EXPECT_TRUE(view_.clockConfirmed);
+  ASSERT_TRUE(host_.clockSet());
+  EXPECT_EQ(host_.clockSet()->year, 2003);
+  EXPECT_EQ(host_.clockSet()->month, 2);
+  EXPECT_EQ(host_.clockSet()->day, 1);
+}
+
+// The settings of the map library from the Utilities menu: the directory dialog and the entry-box
+// properties dialog get the editor window, 90, 0, the language and the title prefix (and the
+// directory dialog its byte 1); the properties the dialog stored are used by the record form at
+// once and read again by a restarted editor. Greyed with their menu during the error search.
+TEST_F(EditorPresenterTest, SettingsDialogsAndTheEntryBoxPropertiesTakingEffectAtOnce) {
+  const char* before = std::getenv("QUORLA_CONFIG_HOME");
+  const std::string saved = before ? before : "";
+  ::setenv("QUORLA_CONFIG_HOME", dir_.path().c_str(), 1);
+  ScriptedLibraryCalls calls;
+  RecordingEditorView view;
+  EditorPresenter editor(host_, view, {kCaption, quorla::Language::Czech, "/tmp/quorla-1000/", "", {}, &calls});
+  editor.Start();
+  editor.OnCommand(kDirectorySetting);
+  ASSERT_TRUE(calls.directorySettings);
+  const TransfSourParams& b = *calls.directorySettings;  // packed: members read by value
+  EXPECT_EQ(uint32_t{b.parent}, 4711u);
+  EXPECT_EQ(int{b.x}, 90);
+  EXPECT_EQ(int{b.y}, 0);
+  EXPECT_EQ(int{b.language}, 1);
+  EXPECT_EQ(BlockFieldText(b.caption), kCaption);
+  EXPECT_EQ(int{b.kind}, 1);
+
+  const terrainmap::GeoBoxProperties chosen{-1, 1, 1, 0};
+  quorla::SettingsStore store;
+  ASSERT_TRUE(store.SetText(quorla::kQuorlaKey, "GeoTxtBox", terrainmap::FormatGeoBoxProperties(chosen)));
+  calls.result = 0;  // Cancel: nothing changes
+  editor.OnCommand(kGeoBoxSetting);
+  ASSERT_TRUE(calls.entryBoxSettings);
+  EXPECT_EQ(int{calls.entryBoxSettings->x}, 90);
+  EXPECT_EQ(BlockFieldText(calls.entryBoxSettings->caption), kCaption);
+  EXPECT_EQ(editor.recordForm().geoBoxProperties(), terrainmap::GeoBoxProperties{});
+  calls.result = 1;  // OK: the dialog stored them
+  editor.OnCommand(kGeoBoxSetting);
+  EXPECT_EQ(editor.recordForm().geoBoxProperties(), chosen);
+  EXPECT_EQ(view.recordForm.geo, chosen);
+  // Typing into the longitude box follows them: one step after the third degree digit (lonSkip 1).
+  EXPECT_EQ(editor.recordForm().Typed(20, "015", 3).selectionStart, 4);
+
+  EditorPresenter restarted(host_, view, {kCaption, quorla::Language::English, "/tmp/quorla-1000/", "",
+                                          ReadEditorSettings(store, true).geoBoxProperties});
+  EXPECT_EQ(restarted.recordForm().geoBoxProperties(), chosen);
+
+  const std::string path = dir_.Sample("three.xms", 3);
+  host_.ExpectOpenFileName(path);
+  editor.OnCommand(kOpenFile);
+  editor.OnCommand(kAllErrorSearch);
+  calls.directorySettings.reset();
+  calls.entryBoxSettings.reset();
+  for (int id : {kDateTimeSetting, kDirectorySetting, kGeoBoxSetting}) editor.OnCommand(id);
+  EXPECT_FALSE(calls.directorySettings);
+  EXPECT_FALSE(calls.entryBoxSettings);
+  EXPECT_FALSE(host_.clockSet());
+  editor.Finish();
+  if (before) {
+    ::setenv("QUORLA_CONFIG_HOME", saved.c_str(), 1);
+  } else {
+    ::unsetenv("QUORLA_CONFIG_HOME");
+  }
 }
 
 TEST_F(EditorPresenterTest, NewRecordsAreAddedAndPlacedByTheSortOrder) {

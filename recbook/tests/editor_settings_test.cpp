@@ -53,6 +53,9 @@ TEST(EditorSettings, GeoBoxPropertiesAsTheDialogStoresThem) {
   EXPECT_EQ(p.latStart, 1);
   EXPECT_EQ(p.latSkip, 1);
   EXPECT_EQ(ReadEditorSettings(store, false).geoBoxProperties.lonSkip, 0);  // the viewer reads none
+  // Read anew each time: what the properties dialog stored later is what the next reading gives.
+  ASSERT_TRUE(store.SetText(quorla::kQuorlaKey, "GeoTxtBox", " 0, 0, 1, 0"));
+  EXPECT_EQ(ReadEditorSettings(store, true).geoBoxProperties, (terrainmap::GeoBoxProperties{0, 0, 1, 0}));
   std::remove(path.c_str());
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "correction/correction_dialog_presenter.h"
+#include "utilities/clock_dialog_presenter.h"
 #include "editor/editor_view.h"
 #include "forms/tests/form_test_views.h"
 #include "tests/scratch_folder.h"
@@ -94,7 +95,28 @@ class RecordingEditorView : public EditorView {
     correctionCount = dialog.count;
     correctionClosed = dialog.closed;
   }
+  // The date and time dialog as a user who types a date and presses OK.
+  void RunClockDialog(const ClockDialogMaker& make) override {
+    struct Dialog : ClockDialogView {
+      void ShowTexts(const std::string& d, const std::string&) override { date = d; }
+      void FocusBox(ClockBox) override {}
+      void Close(bool s) override { set = s; }
+      std::string date;
+      bool set = false;
+    } dialog;
+    const std::unique_ptr<ClockDialogPresenter> presenter = make(dialog);
+    clockTitle = presenter->Title();
+    presenter->Start();
+    presenter->Typed(ClockBox::Date, clockDateKeys, static_cast<int>(clockDateKeys.size()));
+    presenter->Ok();
+    clockShown = dialog.date;
+    clockConfirmed = dialog.set;
+  }
+  uint32_t WindowHandle() const override { return 4711; }
   void CloseWindow() override { ++closed; }
+
+  std::string clockDateKeys, clockTitle, clockShown;
+  bool clockConfirmed = false;
 
   std::string correctionCount;
   bool correctionClosed = false;

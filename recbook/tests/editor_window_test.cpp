@@ -44,6 +44,9 @@
 #include "ui/status_parts.h"
 #include "ui/qt_translation.h"
 #include "ui/viewer_window.h"
+#include "forms/ui/code_picker_dialog.h"
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include "ui/window_texts.h"
 
 using namespace recbook;
@@ -483,4 +486,79 @@ TEST_F(EditorWindowTest, QtDialogTextsInCzech) {
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("Zrušit"));
   }
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+}
+
+// The viewer's record and header pages are the editor's forms, read-only: the boxes hold the
+// selected record as the record form shows it, keys typed into them change nothing, and the form
+// buttons are not there. Screenshots of both pages in both languages.
+TEST_F(EditorWindowTest, ViewerPagesAreTheFormsReadOnly) {
+  const std::string path = dir_.Sample("viewed.xms", 5, 3);
+  for (const auto language : {quorla::Language::English, quorla::Language::Czech}) {
+    ViewerSetup setup;
+    setup.mode = ViewerMode::UseFile;
+    setup.caption = " Calc:";
+    setup.language = language;
+    ui::ViewerWindow viewer(setup, nullptr, nullptr);
+    viewer.presenter().Start();
+    viewer.resize(1100, 800);
+    viewer.show();
+    ChooseFile(path);
+    viewer.presenter().OnOpen();
+    ASSERT_EQ(viewer.presenter().list().size(), 5u);
+    viewer.tabs().setCurrentIndex(kRecordPage);
+    ASSERT_EQ(viewer.tabs().currentIndex(), kRecordPage);
+    ui::RecordFormPage& page = viewer.recordPage();
+    const RecordBoxTexts& shown = viewer.presenter().recordForm().texts();
+    for (const RecordBox& box : kRecordBoxes) {
+      EXPECT_TRUE(page.box(box.id)->isReadOnly()) << box.id;
+      EXPECT_EQ(page.box(box.id)->text().toStdString(), BoxText(shown, box.id)) << box.id;
+    }
+    EXPECT_FALSE(BoxText(shown, 18).empty());
+    EXPECT_FALSE(page.firstButton()->isVisible());
+    EXPECT_FALSE(page.saveButton()->isVisible());
+    const QString name = page.box(18)->text();
+    TypeInto(page.box(18), "xyz");
+    EXPECT_EQ(page.box(18)->text(), name);
+    // The Info dialog of [6A] opens over the read-only record; another class chosen and OK
+    // pressed write nothing.
+    const QString stationClass = page.box(13)->text();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    page.box(13)->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(page.box(13)->hasFocus());
+    ASSERT_TRUE(page.infoButton()->isVisible());
+    bool picked = false;
+    WhenModal<QDialog>([&picked, stationClass](QDialog* modal) {
+      auto* d = dynamic_cast<ui::CodePickerDialog*>(modal);
+      if (!d || !d->buttons()) {  // another dialog: told, and closed so that the test goes on
+        ADD_FAILURE() << "opened: " << modal->windowTitle().toStdString();
+        modal->reject();
+        return;
+      }
+      for (QAbstractButton* b : d->buttons()->buttons())
+        if (!b->isChecked() && !b->text().startsWith(stationClass)) {
+          b->click();
+          break;
+        }
+      picked = true;
+      d->findChild<QPushButton*>("ok")->click();
+    });
+    page.infoButton()->click();
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(page.box(13)->text(), stationClass);
+    EXPECT_FALSE(viewer.presenter().recordForm().changed());
+    const std::string suffix = language == quorla::Language::English ? "en" : "cs";
+    const std::string folder = std::string(RECBOOK_SCREENSHOT_DIR) + "/";
+    EXPECT_TRUE(viewer.grab().save(QString::fromStdString(folder + "viewer_record_" + suffix + ".png")));
+    viewer.tabs().setCurrentIndex(kHeaderPage);
+    ui::HeaderFormPage& header = viewer.headerPage();
+    EXPECT_TRUE(header.box(12)->isReadOnly());
+    EXPECT_FALSE(header.box(12)->text().isEmpty());
+    EXPECT_FALSE(header.clearButton()->isVisible());
+    EXPECT_TRUE(viewer.grab().save(QString::fromStdString(folder + "viewer_header_" + suffix + ".png")));
+    viewer.presenter().OnCommand(kViewerCancel);
+  }
+  EXPECT_EQ(std::system(("cmp -s '" + path + "' '" + dir_.Sample("again.xms", 5, 3) + "'").c_str()), 0)
+      << "the viewed file is unchanged";
 }

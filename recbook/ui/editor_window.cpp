@@ -29,6 +29,8 @@
 #include "ui/viewer_window.h"
 #include "ui/correction_dialog.h"
 #include "correction/correction_dialog_presenter.h"
+#include "utilities/ui/clock_dialog.h"
+#include "ui/entry_application.h"
 
 namespace recbook::ui {
 
@@ -296,6 +298,15 @@ void EditorWindow::RunCorrectionDialog(const CorrectionDialogMaker& make) {
   dialog.Bind(*presenter);
   dialog.exec();
 }
+
+void EditorWindow::RunClockDialog(const ClockDialogMaker& make) {
+  ClockDialog dialog(this, start_.language);
+  const std::unique_ptr<ClockDialogPresenter> presenter = make(dialog);
+  dialog.Bind(*presenter);
+  dialog.exec();
+}
+
+uint32_t EditorWindow::WindowHandle() const { return quorla::ui::WindowHandle(this); }
 
 void EditorWindow::CloseWindow() {
   closing_ = true;

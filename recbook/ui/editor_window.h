@@ -84,6 +84,8 @@ class EditorWindow : public QDialog, public EditorView {
                                               const std::string& todayNote) override;
   void RunFileViewer(const ViewerSetup& setup) override;
   void RunCorrectionDialog(const CorrectionDialogMaker& make) override;
+  void RunClockDialog(const ClockDialogMaker& make) override;
+  uint32_t WindowHandle() const override;
   void CloseWindow() override;
 
  protected:

@@ -18,7 +18,8 @@
 #include "ui/static_label.h"
 #include "ui/record_list_model.h"
 #include "ui/record_list_view.h"
-#include "ui/record_page.h"
+#include "forms/ui/header_form_page.h"
+#include "forms/ui/record_form_page.h"
 #include "ui/window_texts.h"
 
 namespace recbook::ui {
@@ -26,7 +27,15 @@ namespace recbook::ui {
 ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* parent) : QDialog(parent), host_(this) {
   setFont(quorla::ui::DialogFont());
   const quorla::ui::DialogUnits du(font());
+  // The pages first: the presenter's forms show into them from the start.
+  recordPage_ = new RecordFormPage(setup.language, {});
+  recordPage_->SetReadOnly();
+  headerPage_ = new HeaderFormPage(setup.language);
+  headerPage_->SetReadOnly();
   presenter_ = std::make_unique<ViewerPresenter>(host_, *this, setup, transfer);
+  // Button 9 opens the Info dialog of the focused box over the read-only record; the page has no
+  // other button.
+  recordPage_->Bind(presenter_->recordForm(), [](int) {});
   auto* column = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
@@ -72,16 +81,8 @@ ViewerWindow::ViewerWindow(const ViewerSetup& setup, void* transfer, QWidget* pa
   listColumn->addWidget(list_, 1);
   listColumn->setSpacing(0);
   tabs_->addTab(listPage, Q(kTabs[0](setup.language)));
-  recordPage_ = new RecordPage;
   tabs_->addTab(recordPage_, Q(kTabs[1](setup.language)));
-  auto* headerPage = new QWidget;
-  auto* headerColumn = new QVBoxLayout(headerPage);
-  headerInfo_ = new QLabel;
-  StyleStaticLabel(*headerInfo_);
-  headerPage_ = new RecordPage;
-  headerColumn->addWidget(headerInfo_);
-  headerColumn->addWidget(headerPage_);
-  tabs_->addTab(headerPage, Q(kTabs[2](setup.language)));
+  tabs_->addTab(headerPage_, Q(kTabs[2](setup.language)));
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { presenter_->OnPageRequest(page); });
   column->addWidget(tabs_, 1);
   progress_ = new QProgressBar;
@@ -110,7 +111,7 @@ void ViewerWindow::SetTitle(const std::string& title) { setWindowTitle(Q(title))
 void ViewerWindow::SetFileField(const std::string& text) { fileField_->SetFullText(Q(text)); }
 void ViewerWindow::SetColumnHeading(const std::string& text) { heading_->SetText(Q(text)); }
 void ViewerWindow::SetSortLabel(const std::string& text) { sortLabel_->setText(Q(text)); }
-void ViewerWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText(Q(text)); }
+void ViewerWindow::SetHeaderInfo(const std::string& text) { headerPage_->SetInformation(Q(text)); }
 
 void ViewerWindow::SetActionsEnabled(bool enabled) {
   for (const auto& [command, b] : buttons_)
@@ -137,8 +138,8 @@ void ViewerWindow::ShowPage(int page) {
   tabs_->blockSignals(blocked);
 }
 
-void ViewerWindow::ShowRecordItems(const std::vector<PageItem>& items) { recordPage_->Show(items); }
-void ViewerWindow::ShowHeaderItems(const std::vector<PageItem>& items) { headerPage_->Show(items); }
+RecordFormView& ViewerWindow::RecordForm() { return *recordPage_; }
+HeaderFormView& ViewerWindow::HeaderForm() { return *headerPage_; }
 
 void ViewerWindow::ShowProgress(uint64_t done, uint64_t total) {
   progress_->setRange(0, static_cast<int>(std::max<uint64_t>(total, 1)));

@@ -1,7 +1,8 @@
 #pragma once
 // The file viewer's window (EXCHVIEW and the editor's Append and Remove): the open button, the
 // file field, the mode's action buttons, "&Sorting" with its menu and "&Cancel", the sort label,
-// and the three pages over the other file, read-only.
+// and the three pages over the other file: the list and the editor's record and header forms,
+// read-only.
 #include <QDialog>
 #include <memory>
 
@@ -21,7 +22,8 @@ class ColumnHeadingBar;
 class PathField;
 class RecordListModel;
 class RecordListView;
-class RecordPage;
+class HeaderFormPage;
+class RecordFormPage;
 
 class ViewerWindow : public QDialog, public ViewerView {
  public:
@@ -33,6 +35,9 @@ class ViewerWindow : public QDialog, public ViewerView {
   std::string Run();
   ViewerPresenter& presenter() { return *presenter_; }
   QPushButton* button(int command) const;
+  QTabWidget& tabs() const { return *tabs_; }
+  RecordFormPage& recordPage() const { return *recordPage_; }
+  HeaderFormPage& headerPage() const { return *headerPage_; }
 
   void SetTitle(const std::string& title) override;
   void SetFileField(const std::string& text) override;
@@ -45,8 +50,8 @@ class ViewerWindow : public QDialog, public ViewerView {
   std::optional<size_t> SelectedRow() const override;
   void SelectRow(size_t row) override;
   void ShowPage(int page) override;
-  void ShowRecordItems(const std::vector<PageItem>& items) override;
-  void ShowHeaderItems(const std::vector<PageItem>& items) override;
+  RecordFormView& RecordForm() override;
+  HeaderFormView& HeaderForm() override;
   void ShowProgress(uint64_t done, uint64_t total) override;
   void HideProgress() override;
   void CloseWindow() override;
@@ -60,12 +65,11 @@ class ViewerWindow : public QDialog, public ViewerView {
   PathField* fileField_ = nullptr;
   QLabel* sortLabel_ = nullptr;
   ColumnHeadingBar* heading_ = nullptr;
-  QLabel* headerInfo_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   RecordListView* list_ = nullptr;
   RecordListModel* model_ = nullptr;
-  RecordPage* recordPage_ = nullptr;
-  RecordPage* headerPage_ = nullptr;
+  RecordFormPage* recordPage_ = nullptr;
+  HeaderFormPage* headerPage_ = nullptr;
   QProgressBar* progress_ = nullptr;
 };
 

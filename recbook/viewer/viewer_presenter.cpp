@@ -25,7 +25,12 @@ bool Writes(ViewerMode m) { return m == ViewerMode::Append || m == ViewerMode::R
 }  // namespace
 
 ViewerPresenter::ViewerPresenter(quorla::Host& host, ViewerView& view, ViewerSetup setup, void* transfer)
-    : host_(host), view_(view), setup_(std::move(setup)), transfer_(transfer) {}
+    : host_(host),
+      view_(view),
+      setup_(std::move(setup)),
+      transfer_(transfer),
+      recordForm_(host, view.RecordForm(), {setup_.language, setup_.caption, {}, nullptr, true}),
+      headerForm_(host, view.HeaderForm(), {setup_.language, setup_.caption, {}}) {}
 
 std::string ViewerPresenter::Title(std::string_view suffix) const { return " " + setup_.caption + std::string(suffix); }
 
@@ -137,7 +142,7 @@ bool ViewerPresenter::Load(const std::string& path) {
   const bool en = setup_.language == quorla::Language::English;
   view_.SetHeaderInfo(std::string(en ? "...  data from file: " : "...  údaj ze souboru: ") + std::string(header + kHeaderCountOffset, kHeaderCountWidth) +
                       "  Rec");
-  view_.ShowHeaderItems(HeaderPageItems(RecordFromText<HeaderRecord>({header, kRecordSize})));
+  headerForm_.Load(RecordFromText<HeaderRecord>({header, kRecordSize}));
   if (!list_.empty()) view_.SelectRow(0);
   ShowSelectedRecord();
   view_.SetActionsEnabled(true);
@@ -165,11 +170,8 @@ StationRecord ViewerPresenter::SelectedRecord() {
 
 void ViewerPresenter::ShowSelectedRecord() {
   const std::optional<size_t> row = view_.SelectedRow();
-  char text[kRecordSize];
-  if (row && *row < list_.size() && records_.ReadRecord(list_.RecordNumber(*row), text))
-    view_.ShowRecordItems(StationPageItems(RecordFromText<StationRecord>({text, kRecordSize})));
-  else
-    view_.ShowRecordItems({});
+  const bool listed = !file_.empty() && row && *row < list_.size();
+  recordForm_.Load(SelectedRecord(), listed ? list_.RecordNumber(*row) : 0);
 }
 
 void ViewerPresenter::OnPageRequest(int page) {

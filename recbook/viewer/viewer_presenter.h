@@ -1,12 +1,15 @@
 #pragma once
 // The file viewer (EXCHVIEW): another Exchange data file listed read-only, with its record and
-// header pages and its own sort. Modes 1 and 2 append the editor's tagged records to that file or
+// header pages (the editor's record and header forms, shown by their own presenters and never
+// stored) and its own sort. Modes 1 and 2 append the editor's tagged records to that file or
 // remove them from it; modes 11 and 12 hand one record's station data to a calculation program;
 // mode 99 hands over the file's path. Qt-free.
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "forms/header_form_presenter.h"
+#include "forms/record_form_presenter.h"
 #include "viewer/viewer_setup.h"
 #include "viewer/viewer_view.h"
 #include "file_stamp.h"
@@ -56,6 +59,8 @@ class ViewerPresenter {
   std::string LineAt(size_t row) const;
   const std::string& lastDirectory() const { return setup_.lastDirectory; }
   const std::string& file() const { return file_; }
+  RecordFormPresenter& recordForm() { return recordForm_; }
+  const HeaderFormPresenter& headerForm() const { return headerForm_; }
 
  private:
   bool Load(const std::string& path);
@@ -73,6 +78,8 @@ class ViewerPresenter {
   WorkingCopy records_;  // opened read-only
   std::optional<quorla::FileStamp> loadedStamp_;  // the file as listed
   RecordList list_;
+  RecordFormPresenter recordForm_;
+  HeaderFormPresenter headerForm_;
   std::string file_;
   std::string result_;
 };

@@ -7,8 +7,9 @@
 
 #include "bilingual_texts.h"
 #include "listing/record_list.h"
+#include "forms/header_form_view.h"
+#include "forms/record_form_view.h"
 #include "records/station_record.h"
-#include "session/record_pages.h"
 
 namespace recbook {
 
@@ -30,8 +31,10 @@ class ViewerView {
   virtual std::optional<size_t> SelectedRow() const = 0;
   virtual void SelectRow(size_t row) = 0;
   virtual void ShowPage(int page) = 0;
-  virtual void ShowRecordItems(const std::vector<PageItem>& items) = 0;
-  virtual void ShowHeaderItems(const std::vector<PageItem>& items) = 0;
+  // The record and header pages: the editor's forms, read-only. They live as long as the window
+  // and exist before the presenter is made.
+  virtual RecordFormView& RecordForm() = 0;
+  virtual HeaderFormView& HeaderForm() = 0;
   virtual void ShowProgress(uint64_t done, uint64_t total) = 0;
   virtual void HideProgress() = 0;
   virtual void CloseWindow() = 0;

@@ -164,7 +164,13 @@ bool QtHost::SetClock(const LocalTime& time) {
   tm.tm_min = time.minute;
   tm.tm_sec = time.second;
   tm.tm_isdst = -1;
-  const timeval tv{std::mktime(&tm), 0};
+  const std::time_t t = std::mktime(&tm);
+  // A time the calendar has not (rolled over into the next month) or cannot hold is refused,
+  // never set as another one.
+  if (t == static_cast<std::time_t>(-1) || tm.tm_mday != time.day || tm.tm_mon != time.month - 1 ||
+      tm.tm_year != time.year - 1900)
+    return false;
+  const timeval tv{t, 0};
   return ::settimeofday(&tv, nullptr) == 0;
 }
 

@@ -14,8 +14,12 @@ std::optional<GeoBoxProperties>& InForce() {
 
 }  // namespace
 
+GeoBoxProperties ReadGeoBoxProperties(const quorla::SettingsStore& store) {
+  return ParseGeoBoxProperties(store.QueryText(quorla::kQuorlaKey, kGeoTxtBox).value_or(""));
+}
+
 GeoBoxProperties GeoBoxPropertiesInForce(const quorla::SettingsStore& store) {
-  if (!InForce()) InForce() = ParseGeoBoxProperties(store.QueryText(quorla::kQuorlaKey, kGeoTxtBox).value_or(""));
+  if (!InForce()) InForce() = ReadGeoBoxProperties(store);
   return *InForce();
 }
 

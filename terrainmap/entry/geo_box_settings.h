@@ -7,7 +7,10 @@
 
 namespace terrainmap {
 
-// The properties in force; the first call reads them from store (a missing value gives all 0).
+// The properties stored in store now (a missing value gives all 0): the one reader of "GeoTxtBox"
+// for every program that shows the boxes.
+GeoBoxProperties ReadGeoBoxProperties(const quorla::SettingsStore& store);
+// The properties in force; the first call reads them from store.
 GeoBoxProperties GeoBoxPropertiesInForce(const quorla::SettingsStore& store);
 // Puts p in force and writes it to store.
 void KeepGeoBoxProperties(quorla::SettingsStore& store, const GeoBoxProperties& p);

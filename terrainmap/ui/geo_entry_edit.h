@@ -19,6 +19,8 @@ class GeoEntryEdit : public QLineEdit {
 
   void SetMode(Mode mode) { mode_ = mode; }
   Mode mode() const { return mode_; }
+  // The user's properties from now on (the properties dialog was confirmed).
+  void SetProperties(const GeoBoxProperties& properties) { properties_ = properties; }
   // Puts a text in as it is, without the reaction to a change.
   void PutText(const QString& text);
   // Called after each normalisation the user's typing caused.

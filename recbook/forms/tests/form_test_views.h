@@ -23,6 +23,7 @@ class RecordingRecordForm : public RecordFormView {
   }
   void ShowChanged(bool isChanged) override { changed = isChanged; }
   void ShowFirstButton(const std::string& text) override { firstButton = text; }
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override { geo = p; }
   void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) override {
     infoButton = caption;
     infoDialog = dialog;
@@ -33,6 +34,7 @@ class RecordingRecordForm : public RecordFormView {
   std::string number, firstButton, infoButton;
   std::optional<InfoDialog> infoDialog;
   bool newRecord = false, changed = false;
+  terrainmap::GeoBoxProperties geo;
 };
 
 class RecordingHeaderForm : public HeaderFormView {

@@ -61,6 +61,10 @@ TEST(InputRules, WhatEachBoxKeeps) {
       {kHeaderBoxes[7].rule, "a.b@c.cz", "A.B@C.CZ"},
       {kHeaderBoxes[6].rule, "a.b@c.cz", "A.BC.CZ"},
       {kHeaderBoxes[0].rule, "123", "12"},
+      {InputRule{RuleKind::Time}, "0930", "09:30"},
+      {InputRule{RuleKind::Time}, "09305", "09:30"},  // at most 5 characters
+      {InputRule{RuleKind::Time}, "9a3", "93"},       // no separator until the minutes begin
+      {InputRule{RuleKind::Time}, "1:2:3", "12:3"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.typed);
@@ -81,6 +85,8 @@ TEST(InputRules, CaretFollowsTheKeptCharacters) {
       {RuleOf(Item::k2C), "25-12-20039", 2, 2},
       {RuleOf(Item::k6A), "F1B", 2, 1},
       {RuleOf(Item::k9XH), "0300EA10", 4, 3},  // the extra digit is refused
+      {InputRule{RuleKind::Time}, "093", 3, 4},      // "09:3": behind the 3
+      {InputRule{RuleKind::Time}, "09:30", 1, 1},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);

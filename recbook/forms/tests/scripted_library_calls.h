@@ -50,6 +50,15 @@ class ScriptedLibraryCalls : public LibraryCalls {
     }
     return result;
   }
+  int DirectorySettings(TransfSourParams& block) override {
+    directorySettings = block;
+    return result;
+  }
+  int EntryBoxSettings(TransfSourParams& block) override {
+    entryBoxSettings = block;
+    return result;
+  }
+  std::optional<TransfSourParams> directorySettings, entryBoxSettings;
   std::string CheckTerrainDirectory(const std::string& dir) override {
     checkedDirectory = dir;
     return terrainDirectory.value_or(dir);

@@ -19,6 +19,29 @@ for file in M_REG.xms M_REG_xms.txt; do
   done
 done
 
+# The user's entry-box properties are read as the editor reads them, from the settings file of a
+# scratch home; they tune the caret only, so show prints the same texts and show-then-edit still
+# changes nothing. A settings file that is not a settings file reads as no properties; reading
+# never creates or changes the settings.
+home="$dir/home"
+mkdir -p "$home/.config/Quorla"
+plain="$("$vatool" xms show --record 7 "$dir/M_REG.xms")"
+for settings in $'[Software\\Quorla]\nGeoTxtBox=-1, 1, 1, 1\n' $'\x01\x02 not a settings file\n['; do
+  printf '%s' "$settings" > "$home/.config/Quorla/registry.ini"
+  cp "$home/.config/Quorla/registry.ini" "$dir/settings.before"
+  shown="$(env -u QUORLA_CONFIG_HOME -u XDG_CONFIG_HOME HOME="$home" "$vatool" xms show --record 7 "$dir/M_REG.xms")"
+  [ "$shown" = "$plain" ] || fail "show with the user's properties"
+  mapfile -t assignments < <(sed 's/ /=/' <<<"$shown")
+  env -u QUORLA_CONFIG_HOME -u XDG_CONFIG_HOME HOME="$home" \
+    "$vatool" xms edit --record 7 "${assignments[@]}" "4C=0151530E,491530N" "$dir/M_REG.xms" -o "$dir/geo.xms"
+  grep -qx '4C 015 E 15 30,49 N 15 30' < <("$vatool" xms show --record 7 "$dir/geo.xms") || fail "typed position"
+  cmp -s "$home/.config/Quorla/registry.ini" "$dir/settings.before" || fail "settings changed by show or edit"
+done
+rm -rf "$home"
+mkdir -p "$home"
+env -u QUORLA_CONFIG_HOME -u XDG_CONFIG_HOME HOME="$home" "$vatool" xms show --record 7 "$dir/M_REG.xms" >/dev/null
+[ ! -e "$home/.config/Quorla/registry.ini" ] || fail "show created a settings file"
+
 # Typed as into the boxes: upper case, the date separators, the antenna code assistant.
 "$vatool" xms edit --record 3 "2C=25122003" "4B=d1" "9XV=000n" "13Z=new, site" "$dir/M_REG.xms" -o "$dir/typed.xms"
 shown="$("$vatool" xms show --record 3 "$dir/typed.xms")"

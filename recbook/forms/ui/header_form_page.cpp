@@ -59,6 +59,12 @@ void HeaderFormPage::Bind(HeaderFormPresenter& presenter, std::function<void(int
   connect(save_, &QToolButton::clicked, this, [command] { command(kSaveHeader); });
 }
 
+void HeaderFormPage::SetReadOnly() {
+  for (const auto& [id, edit] : boxes_) edit->setReadOnly(true);
+  clear_->hide();
+  save_->hide();
+}
+
 void HeaderFormPage::SetInformation(const QString& text) { information_->setText(text); }
 
 void HeaderFormPage::ShowBoxText(int box, const std::string& text) {

@@ -26,6 +26,8 @@ class HeaderFormPage : public QWidget, public HeaderFormView {
   // command receives the page's buttons as editor commands (230 " Clear", 229 the diskette).
   void Bind(HeaderFormPresenter& presenter, std::function<void(int)> command);
   void SetInformation(const QString& text);
+  // The viewer's page: the boxes cannot be typed into, " Clear" and the diskette are hidden.
+  void SetReadOnly();
 
   QLineEdit* box(int id) const { return boxes_.at(id); }
   QPushButton* clearButton() const { return clear_; }

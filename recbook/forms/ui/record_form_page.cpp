@@ -135,12 +135,23 @@ void RecordFormPage::ShowInfoButton(const std::string& caption, std::optional<In
   infoButton_->setEnabled(dialog && InfoWindowFor(*dialog));
 }
 
+void RecordFormPage::SetReadOnly() {
+  for (const auto& [id, edit] : boxes_) edit->setReadOnly(true);
+  firstButton_->hide();
+  saveButton_->hide();
+}
+
 void RecordFormPage::ShowBoxText(int box, const std::string& text) {
   const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   if (auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(boxes_.at(box)))
     geo->PutText(shown);
   else
     boxes_.at(box)->setText(shown);
+}
+
+void RecordFormPage::UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) {
+  for (const int id : {kLongitudeBox, kLatitudeBox})
+    if (auto* geo = dynamic_cast<terrainmap::ui::GeoEntryEdit*>(boxes_.at(id))) geo->SetProperties(p);
 }
 
 void RecordFormPage::FocusBox(int box, int start, int end) {

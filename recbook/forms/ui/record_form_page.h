@@ -28,6 +28,8 @@ class RecordFormPage : public QWidget, public RecordFormView {
 
   // command receives the page's buttons as editor commands (4 and 219).
   void Bind(RecordFormPresenter& presenter, std::function<void(int)> command);
+  // The viewer's page: the boxes cannot be typed into, buttons 4 and 5 are hidden.
+  void SetReadOnly();
 
   QLineEdit* box(int id) const { return boxes_.at(id); }
   QPushButton* firstButton() const { return firstButton_; }
@@ -39,6 +41,7 @@ class RecordFormPage : public QWidget, public RecordFormView {
   void ShowRecordNumber(const std::string& text, bool newRecord) override;
   void ShowChanged(bool changed) override;
   void ShowFirstButton(const std::string& text) override;
+  void UseGeoBoxProperties(const terrainmap::GeoBoxProperties& p) override;
   void ShowInfoButton(const std::string& caption, std::optional<InfoDialog> dialog) override;
 
   QPushButton* infoButton() const { return infoButton_; }

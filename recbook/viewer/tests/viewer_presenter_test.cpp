@@ -5,7 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "forms/tests/form_test_views.h"
 #include "listing/list_heading.h"
+#include "rules/tests/clean_station.h"
 #include "records/item_table.h"
 #include "records/record_builder.h"
 #include "testing/scripted_host.h"
@@ -47,8 +49,8 @@ class RecordingViewerView : public ViewerView {
   std::optional<size_t> SelectedRow() const override { return row; }
   void SelectRow(size_t r) override { row = r; }
   void ShowPage(int p) override { page = p; }
-  void ShowRecordItems(const std::vector<PageItem>& i) override { recordItems = i; }
-  void ShowHeaderItems(const std::vector<PageItem>&) override {}
+  RecordFormView& RecordForm() override { return recordForm; }
+  HeaderFormView& HeaderForm() override { return headerForm; }
   void ShowProgress(uint64_t, uint64_t) override {}
   void HideProgress() override {}
   void CloseWindow() override { ++closed; }
@@ -61,7 +63,8 @@ class RecordingViewerView : public ViewerView {
   bool actions = true;
   std::optional<size_t> row;
   int page = -1, closed = 0;
-  std::vector<PageItem> recordItems;
+  RecordingRecordForm recordForm;
+  RecordingHeaderForm headerForm;
 };
 
 StationRecord Record(const std::string& text) { return RecordFromText<StationRecord>(text); }
@@ -132,6 +135,49 @@ TEST_F(ViewerTest, CzechHeadingAndSortLabel) {
   EXPECT_EQ(view_.sortLabel, "Reference");
   EXPECT_EQ(view_.heading, ViewerHeading(ListView::B, quorla::Language::Czech));
   EXPECT_NE(view_.heading.find("Reference koordinace"), std::string::npos);
+}
+
+// The record page is the editor's record form over the record of the selected line (by its
+// record number, not its row), the header page the header form over record 0; both as the
+// editor's forms show them, never changed.
+TEST_F(ViewerTest, PagesShowTheSelectedRecordAndTheHeaderAsTheFormsDo) {
+  const std::vector<StationRecord> records{Fixed({{Item::k4A, "ZLIN"}, {Item::k1A, "  145.53750M"}}),
+                                           Fixed({{Item::k4A, "BRNO"}, {Item::k2C, "25122003"}})};
+  std::string bytes = FixWidth("07Register of the south", kRecordSize);
+  bytes.replace(82, 4, "OCZE");
+  bytes.replace(186, 14, "00000207122026");
+  for (const StationRecord& r : records) bytes.append(r.bytes, kRecordSize);
+  const std::string path = dir_.path() + "pages.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, bytes));
+  for (const quorla::Language language : {quorla::Language::English, quorla::Language::Czech}) {
+    SCOPED_TRACE(static_cast<int>(language));
+    ViewerSetup setup = Setup(ViewerMode::UseFile);
+    setup.language = language;
+    ViewerPresenter viewer(host_, view_, setup);
+    viewer.Start();
+    host_.ExpectOpenFileName(path);
+    viewer.OnOpen();
+    EXPECT_EQ(view_.headerForm.boxes[12], "Register of the south");
+    EXPECT_EQ(view_.headerForm.boxes[11], "07");
+    viewer.OnSort(301);  // by country and name: BRNO, record 2, comes first
+    viewer.OnPageRequest(1);
+    EXPECT_EQ(view_.recordForm.boxes[18], "BRNO");
+    EXPECT_EQ(view_.recordForm.boxes[17], "25-12-2003");
+    EXPECT_EQ(view_.recordForm.number, language == quorla::Language::English ? "Rec No. = 2" : "Rec č. = 2");
+    view_.SelectRow(1);
+    viewer.OnPageRequest(1);
+    EXPECT_EQ(view_.recordForm.boxes[18], "ZLIN");
+    EXPECT_EQ(view_.recordForm.boxes[11], "145.53750");  // MHz with five decimals
+    EXPECT_EQ(view_.recordForm.number.substr(view_.recordForm.number.size() - 2), " 1");
+    // Read-only: what a user types and what an Info dialog's OK writes change nothing.
+    EXPECT_EQ(viewer.recordForm().Typed(18, "ZLINX", 5).text, "ZLIN");
+    viewer.recordForm().Apply({{18, "OTHER"}, {13, "ML"}});
+    EXPECT_EQ(view_.recordForm.boxes[18], "ZLIN");
+    EXPECT_EQ(BoxText(viewer.recordForm().texts(), 13), "FX");
+    EXPECT_FALSE(view_.recordForm.changed);
+    EXPECT_FALSE(viewer.recordForm().changed());
+  }
+  EXPECT_EQ(ReadFile(path), bytes);
 }
 
 TEST_F(ViewerTest, AppendWritesTheOtherFileWithTheTaggedRecordsAfterIt) {
