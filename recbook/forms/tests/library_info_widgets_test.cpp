@@ -130,20 +130,6 @@ TEST_P(LibraryInfoWidgets, CoordinatesConversionAndMap) {
   EXPECT_FALSE(dialog.isVisible());  // closed after the Transfer
 }
 
-TEST_P(LibraryInfoWidgets, ConversionOfAWrongPositionIsRefused) {
-  ScratchFolder scratch;
-  quorla::SettingsStore settings(scratch.path() + "registry.ini");
-  ui::CoordinatesDialog dialog(host_, Request(Item::k4C, {{Item::k4C, "181E000049N0000"}}), calls_, settings, nullptr);
-  host_.SetParent(&dialog);
-  dialog.show();
-  QString title, text;
-  AnswerMessage(&title, &text);
-  dialog.conversionButton()->click();
-  EXPECT_EQ(text, GetParam() == quorla::Language::English ? "Uncorrect value of Geo.coordinates  !!  "
-                                                          : "Nesprávná hodnota Geo.souřadnic  !!  ");
-  EXPECT_FALSE(calls_.conversion.has_value());
-}
-
 TEST_P(LibraryInfoWidgets, AltitudeWithoutTerrainData) {
   calls_.terrainDirectory = "";
   ui::AltitudeDialog dialog(Request(Item::k4Z), calls_, nullptr);
