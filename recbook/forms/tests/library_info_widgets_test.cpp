@@ -109,8 +109,9 @@ TEST_P(LibraryInfoWidgets, CoordinatesConversionAndMap) {
   calls_.coords = "015E0000,49N3000";
   dialog.conversionButton()->click();
   ASSERT_TRUE(calls_.conversion.has_value());
-  EXPECT_EQ(calls_.conversion->parent, dialog.WindowHandle());
-  EXPECT_NE(calls_.conversion->parent, 0u);
+  const uint32_t parent = calls_.conversion->parent;  // a packed member, read by value
+  EXPECT_EQ(parent, dialog.WindowHandle());
+  EXPECT_NE(parent, 0u);
   EXPECT_TRUE(dialog.position()->text().contains("015 E 00 00"));
   EXPECT_TRUE(dialog.isVisible());
 
