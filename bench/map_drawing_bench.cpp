@@ -3,10 +3,8 @@
 // tiles, with the world map lines and the demo border lines the build made. Hover: the status
 // readout of one mouse move at size 9 (position, height, country with the 8-point ring).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -17,7 +15,7 @@
 #include "stream_host.h"
 #include "terrain_settings.h"
 #include "windows/map_readouts.h"
-#include "terrain/tile_generator.h"
+#include "map_bench_terrain.h"
 #include "ui/qt_drawing_surface.h"
 #include "windows/map_drawing.h"
 #include "world_atlas.h"
@@ -25,26 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Tiles round 15E 50N, made once per run and removed at exit.
-class Terrain {
- public:
-  static const std::string& Dir() {
-    static const Terrain terrain;
-    return terrain.dir_;
-  }
-  ~Terrain() {
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
- private:
-  Terrain() {
-    dir_ = (fs::temp_directory_path() / ("quorla_map_bench_" + std::to_string(::getpid()))).string();
-    if (terrainmap::GenerateTerrainTiles(dir_, {13, 48, 18, 52}) != terrainmap::GenerateStatus::Ok) std::abort();
-  }
-  std::string dir_;
-};
 
 void DrawAtSize(benchmark::State& state) {
   std::ostringstream messages;
@@ -54,7 +32,7 @@ void DrawAtSize(benchmark::State& state) {
   r.lon = 15.5;
   r.lat = 50;
   r.sizeIndex = static_cast<int>(state.range(0));
-  r.terrainDir = Terrain::Dir();
+  r.terrainDir = MapBenchTerrain::Dir();
   if (fs::is_directory(QUORLA_BUILD_DATA "/border")) r.borderDir = QUORLA_BUILD_DATA "/border";
   r.marker = r.station = terrainmap::GeoPoint{r.lon, r.lat};
   r.radiusKm = 20;
@@ -80,7 +58,7 @@ void Hover(benchmark::State& state) {
     atlas.Geoplc(static_cast<float>(lon * kRad), static_cast<float>(lat * kRad), code);
     return std::string(code, 3);
   };
-  quorla::SetTerrainDirectory(Terrain::Dir());
+  quorla::SetTerrainDirectory(MapBenchTerrain::Dir());
   double lon = 15.0;
   for (auto _ : state) {
     lon = lon > 16.0 ? 15.0 : lon + 0.001;  // the mouse moving east, a pixel at a time

@@ -11,6 +11,9 @@ namespace quorla {
 
 inline constexpr const char* kQuorlaKey = "Software\\Quorla";
 inline constexpr const char* kMirandexKey = "Software\\Quorla\\MIRANDEX";
+// The map viewer's terrain and border directories under kQuorlaKey.
+inline constexpr const char* kTerrainDirValue = "DtmHcm";
+inline constexpr const char* kBorderDirValue = "Border";
 
 class SettingsStore {
  public:

@@ -28,6 +28,25 @@ for f in "$prefix"/lib/*.so "$prefix"/bin/*; do
   ! grep -q "not found" <<<"$deps" || fail "$f: $(grep 'not found' <<<"$deps")"
   ! grep -q "$build" <<<"$deps" || fail "$f loads from the build tree"
 done
+# The Debian package's Depends (from the build's package configuration) name the package of every
+# library they load from outside the prefix, so that installing the package brings all of them.
+depends="$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_DEPENDS "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
+if command -v dpkg >/dev/null 2>&1 && ! ldd "$prefix/bin/vatool" | grep -q libasan; then
+  [ -n "$depends" ] || fail "no Depends in $build/CPackConfig.cmake"
+  names=" $(sed 's/([^)]*)//g; s/,/ /g; s/  */ /g' <<<"$depends") "
+  for f in "$prefix"/lib/*.so "$prefix"/bin/*; do
+    for lib in $(readelf -d "$f" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+      [ -e "$prefix/lib/$lib" ] && continue
+      # "libm.so.6 => /lib/.../libm.so.6 (...)", or the loader as "/lib64/ld-linux-x86-64.so.2 (...)"
+      path="$(ldd "$f" | awk -v lib="$lib" '$1 == lib { print $3 } $1 ~ "/" lib "$" { print $1 }')"
+      owner="$({ dpkg -S "$path" || dpkg -S "$(readlink -f "$path")"; } 2>/dev/null | head -1 || true)"
+      owner="${owner%%:*}"
+      [ -n "$owner" ] || fail "$f loads $lib ($path), which no Debian package holds"
+      [[ "$names" == *" $owner "* ]] || fail "$f loads $lib of $owner, which the package's Depends leave out"
+    done
+  done
+fi
+
 # Loading them the way a caller does: all exported entry points bound at load time. A sanitizer
 # build can only be loaded into a program that brings the sanitizer's runtime first, which the
 # Python interpreter does not; the checks above and below still run for it.

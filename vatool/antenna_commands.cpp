@@ -75,13 +75,15 @@ int RunFit(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 const CommandRow kCommands[] = {
-    {"check", "CODE", 1, 1, "print valid (exit 0) or invalid (exit 1)", {}, RunCheck},
+    {"check", "CODE", 1, 1, "print valid (exit 0) or invalid (exit 1)", {}, RunCheck, "030EA10"},
     {"pattern", "CODE ANGLE...", 2, kAnyCount,
      "attenuation in dB (4 decimals) or with --ratio the ratio E (6 decimals) per angle; -1 for an invalid code",
-     {{"--ratio", "", "print the field strength ratio E instead of the attenuation in dB"}}, RunPattern},
+     {{"--ratio", "", "print the field strength ratio E instead of the attenuation in dB", false, "--ratio 030EA10 0 90"}},
+     RunPattern, "030EA10 0 30 90 180"},
     {"loss", "HCODE VCODE AZ EL", 4, 4, "total antenna loss in dB (new method unless --old)",
-     {{"--old", "", "the old method of the total loss"}}, RunLoss},
-    {"fit", "FILE.msi", 1, 1, "the codes and directions that fit a Kathrein pattern file", {}, RunFit},
+     {{"--old", "", "the old method of the total loss", false, "--old 030EA00 010EA00 30 10"}}, RunLoss,
+     "030EA00 010EA00 30 10"},
+    {"fit", "FILE.msi", 1, 1, "the codes and directions that fit a Kathrein pattern file", {}, RunFit, "ANTENNA.msi"},
 };
 
 const SubcommandGroupRegistration kAntenna({"antenna", "antenna pattern codes, pattern values, total loss, fitting",

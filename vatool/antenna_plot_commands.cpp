@@ -48,17 +48,19 @@ int RunPlot(const Arguments& a, std::ostream&, std::ostream& err) {
 const CommandRow kCommands[] = {
     {"plot", "CODE", 1, 1,
      "an antenna editor page drawn as the editor shows it, to a .png or .bmp file PX wide and 7/10 of it high (the table twice as high)",
-     {{"--vcode", "CODE", "the vertical code (default 000ND00)"},
+     {{"--vcode", "CODE", "the vertical code (default 000ND00)", false, "030EA10 --vcode 010EA00 --page 2 -o VERTICAL.png"},
       {"--page", "N", "0 horizontal diagram, 1 azimuth of AziMax, 2 vertical diagram, 3 elevation of EleMax, 4 3D "
-                      "diagram (default 0)"},
-      {"--table", "", "page 0: the value table; page 2: the polar graph instead of X,Y"},
-      {"--lin", "", "the linear scale instead of dB"},
-      {"--new", "", "page 4: the new total-loss method"},
-      {"--azimax", "A", "azimuth of maximum radiation, [0, 360)"},
-      {"--elemax", "E", "elevation of the main beam, [-80, 80]"},
-      {"--width", "PX", "picture width in pixels, 100..8000 (default 800)"},
-      {"-o", "FILE", "the picture file", true}},
-     RunPlot},
+                      "diagram (default 0)",
+       false, "030EA10 --page 1 -o AZIMUTH.png"},
+      {"--table", "", "page 0: the value table; page 2: the polar graph instead of X,Y", false,
+       "030EA10 --page 0 --table -o TABLE.png"},
+      {"--lin", "", "the linear scale instead of dB", false, "030EA10 --lin -o LINEAR.png"},
+      {"--new", "", "page 4: the new total-loss method", false, "030EA10 --page 4 --new -o CUTS.png"},
+      {"--azimax", "A", "azimuth of maximum radiation, [0, 360)", false, "030EA10 --page 1 --azimax 45 -o AZIMUTH.png"},
+      {"--elemax", "E", "elevation of the main beam, [-80, 80]", false, "030EA10 --page 3 --elemax -5 -o ELEVATION.png"},
+      {"--width", "PX", "picture width in pixels, 100..8000 (default 800)", false, "030EA10 --width 600 -o SMALL.png"},
+      {"-o", "FILE", "the picture file", true, "030EA10 -o HORIZONTAL.png"}},
+     RunPlot, "030EA10 --page 1 --azimax 45 -o AZIMUTH.png"},
 };
 
 const SubcommandGroupRegistration kAntennaPlot({"antenna", "antenna pattern pictures", kCommands});

@@ -43,23 +43,57 @@ std::vector<std::string> WithLeadingZeros(std::span<const std::string> args) {
   return out;
 }
 
-std::string CommandHelp(const CommandRow& row, const std::string& usage) {
-  std::string help = usage + "  " + Wrapped(row.summary, 2, 2);
-  if (row.options.empty()) return help;
-  help += "\noptions:\n";
-  size_t width = 0;
-  for (const OptionSpec& o : row.options) width = std::max(width, OptionText(o).size());
-  for (const OptionSpec& o : row.options) {
-    const std::string text = OptionText(o);
-    help += "  " + text + std::string(width + 2 - text.size(), ' ') + Wrapped(o.help, width + 4, width + 4);
-  }
-  return help;
+std::string UsageLine(std::string_view group, const CommandRow& row) {
+  return "usage: vatool " + std::string(group) + ' ' + Synopsis(row) + '\n';
 }
 
 }  // namespace
 
 std::string OptionText(const OptionSpec& o) {
   return o.value.empty() ? std::string(o.name) : std::string(o.name) + ' ' + std::string(o.value);
+}
+
+std::vector<std::string> ExampleWords(std::string_view example) {
+  std::vector<std::string> words;
+  std::string word;
+  bool quoted = false, inWord = false;
+  for (char c : example) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;  // "" is an empty word
+    } else if (c == ' ' && !quoted) {
+      if (inWord) words.push_back(std::move(word));
+      word.clear();
+      inWord = false;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord) words.push_back(std::move(word));
+  return words;
+}
+
+std::string ExampleLine(std::string_view group, const CommandRow& row, std::string_view example) {
+  return "vatool " + std::string(group) + ' ' + std::string(row.name) + (example.empty() ? "" : " ") +
+         std::string(example);
+}
+
+std::string CommandHelp(std::string_view group, const CommandRow& row) {
+  std::string help = UsageLine(group, row) + "  " + Wrapped(row.summary, 2, 2);
+  if (!row.options.empty()) {
+    help += "\noptions:\n";
+    size_t width = 0;
+    for (const OptionSpec& o : row.options) width = std::max(width, OptionText(o).size());
+    const std::string indent(width + 4, ' ');
+    for (const OptionSpec& o : row.options) {
+      const std::string text = OptionText(o);
+      help += "  " + text + std::string(width + 2 - text.size(), ' ') + Wrapped(o.help, width + 4, width + 4);
+      if (!o.example.empty()) help += indent + "e.g. " + ExampleLine(group, row, o.example) + '\n';
+    }
+  }
+  if (!row.example.empty()) help += "\nexample:\n  " + ExampleLine(group, row, row.example) + '\n';
+  return help;
 }
 
 std::optional<std::string> Arguments::Value(const std::string& name) const {
@@ -90,10 +124,11 @@ std::string CommandList(std::span<const CommandRow* const> rows) {
   return out;
 }
 
-int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const std::string> args,
-                  std::istream& in, std::ostream& out, std::ostream& err) {
+std::variant<Arguments, int> ParseCommandRow(const CommandRow& row, std::string_view group,
+                                             std::span<const std::string> args, std::istream& in,
+                                             std::ostream& out, std::ostream& err) {
   const std::string command = "vatool " + std::string(group) + ' ' + std::string(row.name);
-  const std::string usage = "usage: vatool " + std::string(group) + ' ' + Synopsis(row) + '\n';
+  const std::string usage = UsageLine(group, row);
   CLI::App app(std::string(row.summary), command);
   std::map<std::string, std::string> given;
   std::map<std::string, std::vector<std::string>> givenWords;
@@ -118,7 +153,7 @@ int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const
     std::reverse(reversed.begin(), reversed.end());  // the parser takes the arguments last first
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
-    out << CommandHelp(row, usage);
+    out << CommandHelp(group, row);
     return kExitOk;
   } catch (const CLI::ParseError& e) {
     err << command << ": " << e.what() << '\n' << usage;
@@ -136,7 +171,14 @@ int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const
     values[name] = o.value.empty() ? std::string() : given[name];
     for (const std::string& word : givenWords[name]) values[name] += (values[name].empty() ? "" : " ") + word;
   }
-  return row.run(Arguments(command, std::move(values), std::move(operands), in, usage), out, err);
+  return Arguments(command, std::move(values), std::move(operands), in, usage);
+}
+
+int RunCommandRow(const CommandRow& row, std::string_view group, std::span<const std::string> args,
+                  std::istream& in, std::ostream& out, std::ostream& err) {
+  auto parsed = ParseCommandRow(row, group, args, in, out, err);
+  if (const int* code = std::get_if<int>(&parsed)) return *code;
+  return row.run(std::get<Arguments>(parsed), out, err);
 }
 
 int BadUsage(const Arguments& a, std::ostream& err, std::string_view why) {

@@ -1,6 +1,7 @@
 #pragma once
-// A vatool command as a table row: its name, operands and options, each with its help text. The
-// parser, the usage lines and the help texts are all made from the row, so they cannot disagree.
+// A vatool command as a table row: its name, operands and options, each with its help text and an
+// example. The parser, the usage lines, the help texts and the manual page are all made from the row,
+// so they cannot disagree; a test parses every example with the same parser.
 #include <cstddef>
 #include <iosfwd>
 #include <map>
@@ -8,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace vatool {
@@ -19,6 +21,9 @@ struct OptionSpec {
   std::string_view value;  // the value's name in the usage line; empty for a flag
   std::string_view help;
   bool required = false;
+  // What follows "vatool GROUP COMMAND" in a use of this option: a whole command line that the
+  // command's parser accepts ("--order 305 M_TEST.xms"); a value with blanks in double quotes.
+  std::string_view example = {};
 };
 
 // What a command was given: its options, its operands, its standard input and its usage line.
@@ -54,6 +59,7 @@ struct CommandRow {
   std::string_view summary;  // what the command does, for the group's help
   std::vector<OptionSpec> options;
   int (*run)(const Arguments&, std::ostream& out, std::ostream& err);
+  std::string_view example = {};  // a typical use, written as OptionSpec::example
 };
 
 // "--order N", or "--json" for a flag.
@@ -64,6 +70,21 @@ std::string Synopsis(const CommandRow& row);
 
 // The lines of a group's help: per command its synopsis and summary, aligned and wrapped.
 std::string CommandList(std::span<const CommandRow* const> rows);
+
+// The words of an example as the shell would hand them over: split at blanks, "..." kept whole.
+std::vector<std::string> ExampleWords(std::string_view example);
+
+// "vatool GROUP COMMAND EXAMPLE", the line the help shows for an example.
+std::string ExampleLine(std::string_view group, const CommandRow& row, std::string_view example);
+
+// A command's help: usage, summary, every option with its help and example, the command's example.
+std::string CommandHelp(std::string_view group, const CommandRow& row);
+
+// Parses args (after the command's name) for row without running it: the Arguments, or the exit code
+// when there is nothing to run (--help printed: kExitOk; a refusal written to err: kExitBadInput).
+std::variant<Arguments, int> ParseCommandRow(const CommandRow& row, std::string_view group,
+                                             std::span<const std::string> args, std::istream& in,
+                                             std::ostream& out, std::ostream& err);
 
 // Parses args (after the command's name) for row and runs it. Bad options or operand counts print
 // "vatool GROUP NAME: why" and the usage line and give kExitBadInput; --help prints the command's help.

@@ -75,15 +75,16 @@ constexpr std::string_view kDbHelp = "the folder of the world map database (the 
 
 const vatool::CommandRow kCommands[] = {
     {"build", "", 0, 0, "build the world map database from the world-atlas package",
-     {{"--from", "DIR", "the world-atlas package folder (the one the build found unless given)"},
-      {"-o", "DIR", "the folder to write the database into", true}},
-     Build},
+     {{"--from", "DIR", "the world-atlas package folder (the one the build found unless given)", false,
+       "--from node_modules/world-atlas -o WORLD_DB"},
+      {"-o", "DIR", "the folder to write the database into", true, "-o WORLD_DB"}},
+     Build, "-o WORLD_DB"},
     {"country", "LON LAT", 2, 2, "the country code at a position (degrees) between double quotes",
-     {{"--db", "DIR", kDbHelp}}, Country},
+     {{"--db", "DIR", kDbHelp, false, "--db WORLD_DB 14.42 50.08"}}, Country, "14.42 50.08"},
     {"lines", "W S E N", 4, 4,
      "one pass of map lines over a window (degrees): NUMBER TYPE NPOINTS per line, then \"lines: N\" on "
      "standard error",
-     {{"--db", "DIR", kDbHelp}}, Lines},
+     {{"--db", "DIR", kDbHelp, false, "--db WORLD_DB 12 48 19 52"}}, Lines, "12 48 19 52"},
 };
 
 const vatool::SubcommandGroupRegistration kAtlas({"atlas", "world map database: build, country lookup, map lines",

@@ -19,7 +19,7 @@ const CommandRow kCommands[] = {
     {"check-dir", "DIR", 1, 1,
      "the usable border-line directory for DIR (one holding *.000, *.015 or *.cbr files, or a fallback), or an "
      "empty line (exit 1)",
-     {}, CheckDir},
+     {}, CheckDir, "BORDER"},
 };
 
 const SubcommandGroupRegistration kBorder({"border", "border-line directory check", kCommands});

@@ -127,17 +127,21 @@ int RunDestination(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 const CommandRow kCommands[] = {
-    {"parse", "TEXT", 1, kAnyCount, "LON LAT of a compact position text (7 decimals)", {}, RunParse},
+    {"parse", "TEXT", 1, kAnyCount, "LON LAT of a compact position text (7 decimals)", {}, RunParse, "015E3000,49N1500"},
     {"format", "LON LAT", 2, 2, "the compact position text, whole seconds or tenths",
-     {{"--tenths", "", "seconds with tenths"}}, RunFormat},
-    {"check", "lon|lat TEXT", 2, 2, "print valid (exit 0) or invalid (exit 1)", {}, RunCheck},
+     {{"--tenths", "", "seconds with tenths", false, "--tenths 12.3456789 47.0000139"}}, RunFormat, "14.5 49.25"},
+    {"check", "lon|lat TEXT", 2, 2, "print valid (exit 0) or invalid (exit 1)", {}, RunCheck, "lon 015E3000"},
     {"to-wgs84", "LON LAT", 2, 2,
      "LON LAT in WGS-84 (7 decimals), then the status text; for system 2 the values are Y X [m]",
-     {{"--system", "INDEX", "the geodetic system, 0 to 14 of the list below", true}}, RunToWgs84},
-    {"gk-forward", "LON LAT", 2, 2, "Gauss-Krueger Y X [m] (3 decimals), then the display text", {}, RunGkForward},
-    {"gk-inverse", "Y X", 2, 2, "LON LAT (7 decimals)", {}, RunGkInverse},
-    {"distance", "LON1 LAT1 LON2 LAT2", 4, 4, "D [km] and azimuth [deg], 4 decimals each", {}, RunDistance},
-    {"destination", "LON LAT D AZ", 4, 4, "LON LAT at D km and azimuth AZ (7 decimals)", {}, RunDestination},
+     {{"--system", "INDEX", "the geodetic system, 0 to 14 of the list below", true, "--system 4 -3.7 40.4"}},
+     RunToWgs84, "--system 1 14.42 50.08"},
+    {"gk-forward", "LON LAT", 2, 2, "Gauss-Krueger Y X [m] (3 decimals), then the display text", {}, RunGkForward,
+     "14.42 50.08"},
+    {"gk-inverse", "Y X", 2, 2, "LON LAT (7 decimals)", {}, RunGkInverse, "3458485 5550004"},
+    {"distance", "LON1 LAT1 LON2 LAT2", 4, 4, "D [km] and azimuth [deg], 4 decimals each", {}, RunDistance,
+     "14.42 50.08 16.37 48.21"},
+    {"destination", "LON LAT D AZ", 4, 4, "LON LAT at D km and azimuth AZ (7 decimals)", {}, RunDestination,
+     "14.42 50.08 250 135"},
 };
 
 const SubcommandGroupRegistration kGeo({"geo", "co-ordinate texts, datum shifts, Gauss-Krueger, sphere distances",

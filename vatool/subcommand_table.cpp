@@ -41,13 +41,39 @@ std::string Roff(std::string_view text) {
   return out;
 }
 
-void PrintHelp(std::ostream& out) {
-  out << "usage: vatool GROUP COMMAND [ARGS...]\n\n" << kOverview << "\ngroups:\n";
-  for (const auto& [name, summary] : GroupSummaries()) {
-    out << "  " << name << std::string(name.size() < 10 ? 10 - name.size() : 1, ' ') << summary << '\n';
+// vatool's own options, written as a command row's options are.
+struct ProgramOption {
+  std::string_view name, help, example;
+};
+constexpr ProgramOption kProgramOptions[] = {
+    {"--help", "this text (`vatool GROUP --help`: a group, `vatool GROUP COMMAND --help`: a command)",
+     "vatool xms --help"},
+    {"--man", "the manual page (roff)", "vatool --man | man -l -"},
+};
+
+// The usage line of a group, every command of its pieces and their notes; empty for an unknown group.
+std::string GroupOverview(std::string_view group) {
+  std::vector<const CommandRow*> rows;
+  std::string notes;
+  for (const auto& g : Table()) {
+    if (g.name != group) continue;
+    for (const CommandRow& c : g.commands) rows.push_back(&c);
+    if (!g.notes.empty()) notes += '\n' + std::string(g.notes);
   }
-  out << "\n`vatool GROUP --help` describes the commands of a group, `vatool GROUP COMMAND --help` a command,\n"
-         "`vatool --man` prints the manual page.\n";
+  if (rows.empty()) return {};
+  return "usage: vatool " + std::string(group) + " COMMAND ...\n\n" + CommandList(rows) + notes;
+}
+
+// An example on a line of its own, neither hyphenated nor stretched, so it can be copied as shown.
+std::string ManExample(std::string_view line) { return ".nf\ne.g. " + Roff(line) + "\n.fi\n"; }
+
+// The first command of a group with an example, as the group's example.
+std::string GroupExample(std::string_view group) {
+  for (const auto& g : Table())
+    if (g.name == group)
+      for (const CommandRow& c : g.commands)
+        if (!c.example.empty()) return ExampleLine(group, c, c.example);
+  return {};
 }
 
 const CommandRow* FindCommand(std::string_view group, std::string_view name) {
@@ -64,31 +90,51 @@ SubcommandGroupRegistration::SubcommandGroupRegistration(SubcommandGroup group) 
   Table().push_back(group);
 }
 
-std::string GroupHelp(std::string_view group) {
-  std::vector<const CommandRow*> rows;
-  std::string notes;
-  for (const auto& g : Table()) {
-    if (g.name != group) continue;
-    for (const CommandRow& c : g.commands) rows.push_back(&c);
-    if (!g.notes.empty()) notes += '\n' + std::string(g.notes);
+std::span<const SubcommandGroup> Groups() { return Table(); }
+
+std::string ProgramHelp() {
+  std::string help = "usage: vatool GROUP COMMAND [ARGS...]\n       vatool --help | --man\n\n" +
+                     std::string(kOverview) + "\noptions:\n";
+  for (const ProgramOption& o : kProgramOptions)
+    help += "  " + std::string(o.name) + std::string(8 - o.name.size(), ' ') + std::string(o.help) + "\n" +
+            std::string(10, ' ') + "e.g. " + std::string(o.example) + '\n';
+  help += "\ngroups:\n";
+  for (const auto& [name, summary] : GroupSummaries()) {
+    help += "  " + std::string(name) + std::string(name.size() < 8 ? 8 - name.size() : 1, ' ') + summary + '\n';
+    if (const std::string example = GroupExample(name); !example.empty())
+      help += std::string(10, ' ') + "e.g. " + example + '\n';
   }
-  if (rows.empty()) return {};
-  return "usage: vatool " + std::string(group) + " COMMAND ...\n\n" + CommandList(rows) + notes;
+  return help;
+}
+
+std::string GroupHelp(std::string_view group) {
+  std::string help = GroupOverview(group);
+  for (const auto& g : Table())
+    if (g.name == group)
+      for (const CommandRow& c : g.commands) help += '\n' + CommandHelp(group, c);
+  return help;
 }
 
 std::string ManPage() {
   std::string man = ".TH VATOOL 1 \"\" \"quorla\" \"User Commands\"\n.SH NAME\nvatool \\- " +
                     Roff("batch tools for Exchange data files, antenna patterns, co-ordinates, terrain and the world map") +
                     "\n.SH SYNOPSIS\n.B vatool\n.I GROUP COMMAND\n[\\fIARGS\\fR...]\n.SH DESCRIPTION\n" +
-                    Roff(kOverview) + ".SH COMMANDS\n";
+                    Roff(kOverview) + ".SH OPTIONS\n";
+  for (const ProgramOption& o : kProgramOptions)
+    man += ".TP\n.B " + Roff(o.name) + "\n" + Roff(o.help) + "\n" + ManExample(o.example);
+  man += ".SH COMMANDS\n";
   for (const auto& [name, summary] : GroupSummaries()) {
     man += ".SS " + Roff(name) + "\n" + Roff(summary) + "\n";
     for (const auto& g : Table()) {
       if (g.name != name) continue;
       for (const CommandRow& c : g.commands) {
         man += ".TP\n.B vatool " + Roff(name) + " " + Roff(Synopsis(c)) + "\n" + Roff(c.summary) + "\n";
-        for (const OptionSpec& o : c.options)
-          man += ".RS\n.TP\n.B " + Roff(OptionText(o)) + "\n" + Roff(o.help) + "\n.RE\n";
+        if (!c.example.empty()) man += ManExample(ExampleLine(name, c, c.example));
+        for (const OptionSpec& o : c.options) {
+          man += ".RS\n.TP\n.B " + Roff(OptionText(o)) + "\n" + Roff(o.help) + "\n";
+          if (!o.example.empty()) man += ManExample(ExampleLine(name, c, o.example));
+          man += ".RE\n";
+        }
       }
       if (!g.notes.empty()) man += ".PP\n" + Roff(g.notes) + "\n";
     }
@@ -98,21 +144,20 @@ std::string ManPage() {
 
 int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    PrintHelp(err);
+    err << ProgramHelp();
     return kExitBadInput;
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    PrintHelp(out);
+    out << ProgramHelp();
     return kExitOk;
   }
   if (args[0] == "--man") {
     out << ManPage();
     return kExitOk;
   }
-  const std::string usage = GroupHelp(args[0]);
+  const std::string usage = GroupOverview(args[0]);
   if (usage.empty()) {
-    err << "vatool: unknown group '" << args[0] << "'\n";
-    PrintHelp(err);
+    err << "vatool: unknown group '" << args[0] << "'\n" << ProgramHelp();
     return kExitBadInput;
   }
   const auto rest = args.subspan(1);
@@ -121,7 +166,7 @@ int RunVatool(std::span<const std::string> args, std::istream& in, std::ostream&
     return kExitBadInput;
   }
   if (rest[0] == "--help" || rest[0] == "-h") {
-    out << usage;
+    out << GroupHelp(args[0]);
     return kExitOk;
   }
   if (const CommandRow* row = FindCommand(args[0], rest[0])) return RunCommandRow(*row, args[0], rest.subspan(1), in, out, err);

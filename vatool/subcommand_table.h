@@ -28,10 +28,17 @@ struct SubcommandGroupRegistration {
   explicit SubcommandGroupRegistration(SubcommandGroup group);
 };
 
-// The help of a group: its usage line, every command of its pieces, their notes.
+// Every registered piece of every group, in the order of registration.
+std::span<const SubcommandGroup> Groups();
+
+// The help of vatool itself: usage, overview, its own options and every group, each with an example.
+std::string ProgramHelp();
+
+// The help of a group: its usage line, every command of its pieces, their notes, then each command's
+// help with every option and its example.
 std::string GroupHelp(std::string_view group);
 
-// The manual page vatool.1 (roff): the overview and every group's commands with their options, made
+// The manual page vatool.1 (roff): the overview and every group's commands with their options and examples, made
 // from the same rows as the parser and the help, so the page cannot drift from the behaviour.
 std::string ManPage();
 

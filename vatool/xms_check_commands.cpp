@@ -60,9 +60,11 @@ int Check(const Arguments& a, std::ostream& out, std::ostream& err) {
 const CommandRow kCommands[] = {
     {"check", "FILE", 1, 1,
      "the record check: per faulty station record its number, mark, error letter and message; exit 1 if any",
-     {{"--scope", "calc|all", "calc: only the errors that stop the calculation; all (the default): every error"},
-      {"--json", "", "one JSON document: records, errors (record, mark, letter, message) and faulty"}},
-     Check},
+     {{"--scope", "calc|all", "calc: only the errors that stop the calculation; all (the default): every error", false,
+       "--scope calc M_TEST.xms"},
+      {"--json", "", "one JSON document: records, errors (record, mark, letter, message) and faulty", false,
+       "--json M_TEST.xms"}},
+     Check, "M_TEST.xms"},
 };
 
 const SubcommandGroupRegistration kRegistration{{"xms", "check", kCommands}};

@@ -95,19 +95,22 @@ int Generate(const Arguments& a, std::ostream&, std::ostream& err) {
 }
 
 const CommandRow kXms[] = {
-    {"info", "FILE", 1, 1, "the kind of file, record count, pitch and header items", {}, Info},
+    {"info", "FILE", 1, 1, "the kind of file, record count, pitch and header items", {}, Info, "M_TEST.xms"},
     {"convert", "IN", 1, 1, "write the true file or the CR+LF variant",
-     {{"--to", "true|crlf", "the kind of file to write: true (219-byte records) or crlf (one line per record)", true},
-      {"-o", "OUT", "the file to write", true}},
-     Convert},
+     {{"--to", "true|crlf", "the kind of file to write: true (219-byte records) or crlf (one line per record)", true,
+       "--to true M_TEST_xms.txt -o M_TEST.xms"},
+      {"-o", "OUT", "the file to write", true, "--to crlf M_TEST.xms -o M_TEST_xms.txt"}},
+     Convert, "--to crlf M_TEST.xms -o M_TEST_xms.txt"},
     {"generate", "", 0, 0, "write a sample file of N station records",
-     {{"--records", "N", "the number of station records, 0 to 10000000", true},
-      {"--seed", "S", "the seed of the random records (1 unless given)"},
+     {{"--records", "N", "the number of station records, 0 to 10000000", true, "--records 2000 -o M_SMALL.xms"},
+      {"--seed", "S", "the seed of the random records (1 unless given)", false,
+       "--records 100000 --seed 7 -o M_TEST.xms"},
       {"--faults", "PCT", "the share of records, in per cent, that carry one typical fault the check finds "
                           "(missing radius, lower-case letters, bare bandwidth, incomplete antenna code, "
-                          "frequency out of band, class against radius, mobile antenna height); 0 unless given"},
-      {"-o", "FILE", "the file to write", true}},
-     Generate},
+                          "frequency out of band, class against radius, mobile antenna height); 0 unless given",
+       false, "--records 2000 --faults 3 -o M_DEMO.xms"},
+      {"-o", "FILE", "the file to write", true, "--records 100 -o M_100.xms"}},
+     Generate, "--records 100000 --seed 7 -o M_TEST.xms"},
 };
 
 const SubcommandGroupRegistration kRegistration{{"xms", "Exchange data files: info, convert, generate", kXms}};

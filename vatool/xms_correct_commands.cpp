@@ -70,11 +70,12 @@ const CommandRow kCommands[] = {
     {"correct", "IN", 1, 1,
      "correct every station record (options O1 to O10 on unless listed in --off; O6 reads the terrain "
      "directory DIR), print the number of repairs",
-     {{"--off", "O1,O2,...", "the correction options to leave out"},
-      {"--dtm", "DIR", "the terrain directory option O6 reads the site heights from"},
-      {"--json", "", "print {\"repairs\": N} instead of the text line"},
-      {"-o", "OUT", "the corrected file to write (may be IN itself)", true}},
-     Correct},
+     {{"--off", "O1,O2,...", "the correction options to leave out", false, "--off O6,O9 M_TEST.xms -o M_FIXED.xms"},
+      {"--dtm", "DIR", "the terrain directory option O6 reads the site heights from", false,
+       "--dtm DEMO_DTM M_TEST.xms -o M_FIXED.xms"},
+      {"--json", "", "print {\"repairs\": N} instead of the text line", false, "--json M_TEST.xms -o M_FIXED.xms"},
+      {"-o", "OUT", "the corrected file to write (may be IN itself)", true, "M_TEST.xms -o M_TEST.xms"}},
+     Correct, "--off O6 M_TEST.xms -o M_FIXED.xms"},
 };
 
 const SubcommandGroupRegistration kRegistration{{"xms", "correct", kCommands}};

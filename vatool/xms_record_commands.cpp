@@ -138,14 +138,16 @@ int Edit(const Arguments& a, std::ostream&, std::ostream& err) {
 const CommandRow kCommands[] = {
     {"show", "FILE", 1, 1,
      "station record N as the record form shows it: per item its code and the text of its box",
-     {{"--record", "N", "the station record, 1 to the number of records", true}},
-     Show},
+     {{"--record", "N", "the station record, 1 to the number of records", true, "--record 12 M_TEST.xms"}},
+     Show, "--record 12 M_TEST.xms"},
     {"edit", "ITEM=VALUE... IN", 2, kAnyCount,
      "store values typed as into the record form's boxes ([4C] as LON,LAT) in record N; the form's check "
      "decides: its message on standard error and exit 1, or OUT written",
-     {{"--record", "N", "the station record, 1 to the number of records", true},
-      {"-o", "OUT", "the file to write: IN with record N rebuilt", true}},
-     Edit},
+     {{"--record", "N", "the station record, 1 to the number of records", true,
+       "--record 1 4B=SVK M_TEST.xms -o M_FIXED.xms"},
+      {"-o", "OUT", "the file to write: IN with record N rebuilt", true,
+       "--record 12 \"13Z=NEW SITE\" M_TEST.xms -o M_FIXED.xms"}},
+     Edit, "--record 12 4B=AUT \"13Z=NEW SITE\" M_TEST.xms -o M_FIXED.xms"},
 };
 
 const SubcommandGroupRegistration kRegistration{{"xms", "show, edit", kCommands}};

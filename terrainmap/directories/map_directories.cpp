@@ -8,9 +8,6 @@
 namespace terrainmap {
 namespace {
 
-constexpr const char* kTerrainValue = "DtmHcm";
-constexpr const char* kBorderValue = "Border";
-
 std::optional<MapDirectories>& Current() {
   static std::optional<MapDirectories> dirs;
   return dirs;
@@ -19,8 +16,8 @@ std::optional<MapDirectories>& Current() {
 }  // namespace
 
 MapDirectories StoredMapDirectories(const quorla::SettingsStore& store) {
-  return {store.QueryText(quorla::kQuorlaKey, kTerrainValue).value_or(""),
-          store.QueryText(quorla::kQuorlaKey, kBorderValue).value_or("")};
+  return {store.QueryText(quorla::kQuorlaKey, quorla::kTerrainDirValue).value_or(""),
+          store.QueryText(quorla::kQuorlaKey, quorla::kBorderDirValue).value_or("")};
 }
 
 MapDirectories CurrentMapDirectories(const quorla::SettingsStore& store) {
@@ -35,8 +32,8 @@ void SetCurrentMapDirectories(const MapDirectories& dirs) {
 }
 
 bool StoreMapDirectories(quorla::SettingsStore& store, const MapDirectories& dirs) {
-  return store.CreateOrOpenKey(quorla::kQuorlaKey) && store.SetText(quorla::kQuorlaKey, kTerrainValue, dirs.terrain) &&
-         store.SetText(quorla::kQuorlaKey, kBorderValue, dirs.border);
+  return store.CreateOrOpenKey(quorla::kQuorlaKey) && store.SetText(quorla::kQuorlaKey, quorla::kTerrainDirValue, dirs.terrain) &&
+         store.SetText(quorla::kQuorlaKey, quorla::kBorderDirValue, dirs.border);
 }
 
 }  // namespace terrainmap

@@ -25,14 +25,22 @@ struct WorldMap {
   int status = 0;
   quorla::QtHost host;
   std::unique_ptr<quorla::geoatlas::WorldAtlas> atlas;
+  bool Usable() const { return status >= 1 && atlas->usable(); }
 };
+
+// The setup for a terrain directory: the database's place, then its unit number once it has one.
+// Whether the database is usable.
+bool SetUpWorldMapFor(WorldMap& world, const std::string& terrainDir) {
+  world.status = SetUpWorldMap(terrainDir, DefaultWorldMapPlaces());
+  if (world.status >= 1) world.atlas->Wdbunit(72);
+  return world.Usable();
+}
 
 WorldMap& PreparedWorldMap(const std::string& terrainDir) {
   static WorldMap world;
-  if (world.status != 0) return world;
-  world.status = SetUpWorldMap(terrainDir, DefaultWorldMapPlaces());
+  if (world.atlas) return world;
   world.atlas = std::make_unique<quorla::geoatlas::WorldAtlas>(world.host, quorla::geoatlas::DefaultPlaces());
-  if (world.status >= 1) world.atlas->Wdbunit(72);
+  SetUpWorldMapFor(world, terrainDir);
   return world;
 }
 
@@ -71,7 +79,7 @@ extern "C" int32_t MAPAHCM(MapViewerParams* params) {
   opening.coords = exports::FieldText(params->coords);
   opening.radiusKm = params->radius;
   opening.directories = dirs;
-  opening.worldMapUsable = world.status >= 1 && world.atlas->usable();
+  opening.worldMapUsable = world.Usable();
   opening.roadsAndTownsAvailable = RoadsAndTownsAvailable(RoadDirectory(dirs.terrain));
 
   ui::MapWindowDialogs dialogs;
@@ -87,6 +95,7 @@ extern "C" int32_t MAPAHCM(MapViewerParams* params) {
     if (NASTAVADRES(&block) != 1) return std::nullopt;
     return CurrentMapDirectories(store);
   };
+  dialogs.setUpWorldMap = [&world](const std::string& terrainDir) { return SetUpWorldMapFor(world, terrainDir); };
   dialogs.entryBoxProperties = [params] {
     TransfSourParams block = DialogBlock(*params);
     NASTAVGEOPROP(&block);

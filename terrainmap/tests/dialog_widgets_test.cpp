@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +19,7 @@
 
 #include "map_params.h"
 #include "settings_store.h"
+#include "modal_dialogs.h"
 #include "ui/geo_entry_edit.h"
 
 namespace terrainmap {
@@ -27,6 +27,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using ui::GeoEntryEdit;
+using test::Button;
+using test::EntryBoxes;
+using test::WhenModal;
 
 QApplication& App() {
   static int argc = 1;
@@ -140,36 +143,6 @@ TEST(GeoEntryEdit, NoReactionWithoutTheFocus) {
   box.setText("x1");
   EXPECT_EQ(box.text(), "x1");
   EXPECT_EQ(normalised, 0);
-}
-
-// Runs answer on the next modal dialog once it is shown.
-void WhenModal(std::function<void(QDialog*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    timer->stop();
-    timer->deleteLater();
-    answer(d);
-    if (d->isVisible()) d->reject();  // an answer that failed half-way must not leave it open
-  });
-  timer->start();
-}
-
-// The entry boxes of a dialog (findChildren cannot tell them from other line edits).
-std::vector<GeoEntryEdit*> EntryBoxes(QDialog* d) {
-  std::vector<GeoEntryEdit*> boxes;
-  for (QLineEdit* e : d->findChildren<QLineEdit*>())
-    if (auto* box = dynamic_cast<GeoEntryEdit*>(e)) boxes.push_back(box);
-  return boxes;
-}
-
-QPushButton* Button(QDialog* d, const QString& text) {
-  for (QPushButton* b : d->findChildren<QPushButton*>())
-    if (b->text() == text) return b;
-  ADD_FAILURE() << "no button " << text.toStdString();
-  return nullptr;
 }
 
 void Shoot(QDialog* d, const std::string& file) {

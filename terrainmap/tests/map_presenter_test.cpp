@@ -40,7 +40,7 @@ class RecordingView : public MapView {
   void Maximize() override {}
   std::optional<GeoPoint> AskMarkerWgs84(const GeoPoint&) override { return typed; }
   std::optional<GeoPoint> AskMarkerOtherSystem(const GeoPoint&) override { return typed; }
-  std::optional<MapDirectories> AskDirectories() override { return std::nullopt; }
+  std::optional<MapDirectories> AskDirectories() override { return directories; }
   void AskEntryBoxProperties() override {}
   void Close(int r) override { closed = r; }
 
@@ -52,6 +52,7 @@ class RecordingView : public MapView {
   MouseMode mode = MouseMode::Move;
   std::vector<MapRequest> requests;
   std::optional<GeoPoint> shownMarker, typed;
+  std::optional<MapDirectories> directories;
   std::optional<std::vector<PixelPoint>> band;
   std::vector<bool> copies;
   std::optional<int> closed;
@@ -278,6 +279,63 @@ TEST(MapPresenter, ClipboardTransferAndClose) {
   czech.presenter.CloseWindow();
   EXPECT_EQ(czech.view.closed, 0);
   czech.host.VerifyAllConsumed();
+}
+
+// The directory dialog from the menu: on OK the world map setup and the road and town setup run
+// again for the new terrain directory, the title names it, the menu follows and the map is redrawn.
+TEST(MapPresenter, NewDirectoriesSetUpWorldMapRoadsAndTownsAgain) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("quorla_map_dirs_" + std::to_string(::getpid()));
+  fs::create_directories(root / "roads" / "#mrf_vct");
+  fs::create_directories(root / "plain");
+  std::ofstream(root / "roads" / "#mrf_vct" / "OBCEJME.BDT") << "x";
+  std::ofstream(root / "roads" / "#mrf_vct" / "vobce12.bd") << "x";
+  const std::string roads = (root / "roads").string(), plain = (root / "plain").string();
+  const struct {
+    std::optional<MapDirectories> chosen;  // nullopt: the dialog cancelled
+    bool worldUsable;                      // what the setup finds for the new directory
+    bool redrawn, roadsAndTowns, world;
+  } kCases[] = {
+      {std::nullopt, false, false, false, true},
+      {MapDirectories{roads, "/b2"}, true, true, true, true},
+      {MapDirectories{plain, ""}, false, true, false, false},
+      {MapDirectories{"", ""}, true, false, false, true},  // never current: the dialog insists on one
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.chosen ? c.chosen->terrain : "cancelled");
+    std::vector<std::string> setUps;
+    MapLookups lookups;
+    lookups.country = [](double, double) { return std::string("CZE"); };
+    lookups.setUpWorldMap = [&](const std::string& dir) {
+      setUps.push_back(dir);
+      return c.worldUsable;
+    };
+    Fixture f(Opening(0, "", 0), lookups);
+    f.presenter.DrawingFinished(true);
+    const std::string title = f.view.title;
+    f.view.directories = c.chosen;
+    f.presenter.Command(MapCommand::Directories);
+    ASSERT_EQ(f.view.requests.size(), c.redrawn ? 2u : 1u);
+    EXPECT_EQ(setUps, c.redrawn ? std::vector<std::string>{c.chosen->terrain} : std::vector<std::string>{});
+    EXPECT_EQ(f.presenter.worldMapUsable(), c.world);
+    if (c.redrawn) {
+      const MapRequest& r = f.view.requests.back();
+      EXPECT_EQ(r.terrainDir, c.chosen->terrain);
+      EXPECT_EQ(r.borderDir, c.chosen->border);
+      EXPECT_EQ(r.roadsAndTowns, c.roadsAndTowns);
+      EXPECT_EQ(f.view.title, "Ed  Map viewer  (ver.2.8),  DTM directory  " + c.chosen->terrain);
+      f.presenter.DrawingFinished(true);
+    } else {
+      EXPECT_EQ(f.view.title, title);
+    }
+    using M = std::pair<bool, bool>;
+    EXPECT_EQ(f.view.menu[MapCommand::RoadsAndTowns], M(c.roadsAndTowns, c.roadsAndTowns));
+    EXPECT_EQ(f.view.menu[MapCommand::NoRoadsAndTowns], M(c.roadsAndTowns, false));
+    EXPECT_EQ(f.view.menu[MapCommand::WorldAboveSize9], M(c.world, true));
+    f.presenter.MouseMove(100, 100, false);
+    EXPECT_EQ(f.view.status.find("CZE") != std::string::npos, c.world) << f.view.status;
+  }
+  fs::remove_all(root);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #pragma once
-// The map window's drawing thread: one at a time. Start stops a drawing that runs (it ends at its
-// next column or overlay step, a few milliseconds at most) and begins the new one; Stop and the
-// destructor do the same without a new one, so closing never waits for a drawing to finish and
-// the thread never outlives the window. Results reach the window thread as queued calls on the
-// receiver; those of a stopped drawing are dropped.
+// The map window's drawing thread: one drawing at a time. Start and Stop never wait: a drawing
+// that is let go is told to stop (it ends at its next column or overlay step) and is cut off from
+// the window at once, so no result or status text of it reaches the window, even one already on
+// its way. Each thread waits for its predecessor before it draws (the bulk height lookup belongs
+// to one drawing thread), and the destructor waits for the last one, so no thread outlives the
+// worker. Results reach the window thread as queued calls on the receiver.
 #include <QImage>
 #include <QObject>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,21 +31,20 @@ class MapDrawingWorker {
   MapDrawingWorker(const MapDrawingWorker&) = delete;
   MapDrawingWorker& operator=(const MapDrawingWorker&) = delete;
 
-  // atlas may be null; it and the request's directories are used by the drawing thread only
-  // while it runs.
+  // atlas may be null; it and the request's directories are used by the drawing thread until it
+  // has ended, which only the destructor waits for.
   void Start(const MapRequest& request, int widthPx, int heightPx, quorla::geoatlas::WorldAtlas* atlas);
+  // Lets the current drawing go (after its end, or to stop it).
   void Stop();
-  bool running() const { return thread_.joinable(); }
 
  private:
-  void Post(std::function<void()> call, unsigned generation);
+  struct Link;
 
   QObject* receiver_;
   std::function<void(const std::string&)> status_;
   std::function<void(DrawingResult)> finished_;
-  std::thread thread_;
-  std::atomic<bool> stop_{false};
-  std::atomic<unsigned> generation_{0};
+  std::shared_ptr<Link> link_;  // of the current drawing
+  std::thread thread_;          // the newest drawing thread
 };
 
 }  // namespace terrainmap::ui

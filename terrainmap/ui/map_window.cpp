@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -16,10 +14,8 @@
 #include <QVBoxLayout>
 #include <numbers>
 
-#include "entry/geo_entry_box.h"
-#include "geo_text.h"
 #include "point_altitude.h"
-#include "ui/geo_entry_edit.h"
+#include "ui/marker_input_dialog.h"
 #include "ui/qt_drawing_surface.h"
 #include "ui/qt_text.h"
 #include "windows/map_window_texts.h"
@@ -36,9 +32,6 @@ constexpr BiText kModeButtons[] = {{"Marker", "Značka"}, {"Move", "Posun"}, {"D
                                    {"D 2 points", "D 2 body"}, {"D marker", "D značka"}};
 constexpr MapCommand kModeCommands[] = {MapCommand::ModeMarker, MapCommand::ModeMove, MapCommand::ModeDetail,
                                         MapCommand::ModeTwoPoints, MapCommand::ModeFromMarker};
-constexpr BiText kInputData{" Input data", " Vstupní data"};
-constexpr BiText kWgs84{"Geo. co-ordinates  WGS-84", "Geo. souřadnice  WGS-84"};
-constexpr BiText kOk{"&OK", "&OK"}, kCancel{"&Cancel", "&Storno"};
 // The menu's groups end after these items.
 constexpr MapCommand kGroupEnds[] = {MapCommand::Description, MapCommand::MarkerOtherSystems,
                                      MapCommand::ClipboardWithoutMarker, MapCommand::ModeFromMarker,
@@ -55,10 +48,11 @@ quorla::Picture ImagePicture(const QImage& image) {
   return p;
 }
 
-MapLookups Lookups(quorla::geoatlas::WorldAtlas* atlas, bool usable) {
+MapLookups Lookups(quorla::geoatlas::WorldAtlas* atlas, std::function<bool(const std::string&)> setUpWorldMap) {
   MapLookups l;
   l.height = [](double lon, double lat) { return quorla::PointAltitude(lon, lat); };
-  if (atlas && usable) {
+  l.setUpWorldMap = std::move(setUpWorldMap);
+  if (atlas) {
     l.country = [atlas](double lon, double lat) {
       char code[3];
       atlas->Geoplc(static_cast<float>(lon * std::numbers::pi / 180), static_cast<float>(lat * std::numbers::pi / 180),
@@ -76,10 +70,10 @@ MapWindow::MapWindow(QWidget* owner, quorla::Host& host, const MapOpening& openi
     : QDialog(owner),
       host_(host),
       language_(opening.language),
-      atlas_(opening.worldMapUsable ? atlas : nullptr),
+      atlas_(atlas),
       boxProperties_(boxProperties),
       dialogs_(std::move(dialogs)),
-      presenter_(*this, host, opening, Lookups(atlas, opening.worldMapUsable)),
+      presenter_(*this, host, opening, Lookups(atlas, dialogs_.setUpWorldMap)),
       worker_(
           this, [this](const std::string& text) { SetStatus(text); },
           [this](DrawingResult r) { DrawingDone(std::move(r)); }) {
@@ -176,7 +170,9 @@ void MapWindow::SetControlsEnabled(bool enabled, bool transferEnabled) {
   transfer_->setEnabled(enabled && transferEnabled);
   if (!enabled) {
     area_->setCursor(Qt::WaitCursor);
-    setFixedSize(size());  // resizeable only when no drawing runs
+    // Resizeable only when no drawing runs. Not for a maximized window: a window manager takes a
+    // fixed size as the end of maximized, and the window would keep the screen's size off its place.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) setFixedSize(size());
   } else {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -194,11 +190,11 @@ int MapWindow::MapHeight() const { return area_->height(); }
 
 void MapWindow::StartDrawing(const MapRequest& request) {
   lastRequest_ = request;
-  worker_.Start(request, area_->width(), area_->height(), atlas_);
+  worker_.Start(request, area_->width(), area_->height(), presenter_.worldMapUsable() ? atlas_ : nullptr);
 }
 
 void MapWindow::DrawingDone(DrawingResult result) {
-  worker_.Stop();  // the thread has ended: this joins it
+  worker_.Stop();  // the drawing has ended; its thread is joined by the next one or on closing
   area_->SetPicture(result.map);
   if (result.completed) {
     unmarked_ = std::move(result.unmarked);
@@ -206,6 +202,8 @@ void MapWindow::DrawingDone(DrawingResult result) {
     images_.Save([&](const std::string& path) { return image.save(QString::fromStdString(path), "BMP"); });
   }
   presenter_.DrawingFinished(result.completed);
+  // The window changed its size during the drawing (maximized, or by the window manager).
+  if (!area_->size().isEmpty() && area_->picture().size() != area_->size()) resizeTimer_->start(250);
 }
 
 void MapWindow::ShowMarker(const GeoPoint& marker) {
@@ -228,35 +226,7 @@ void MapWindow::Minimize() { showMinimized(); }
 void MapWindow::Maximize() { showMaximized(); }
 
 std::optional<GeoPoint> MapWindow::AskMarkerWgs84(const GeoPoint& start) {
-  QDialog d(this);
-  d.setWindowTitle(Q(kInputData(language_)));
-  auto* grid = new QGridLayout(&d);
-  grid->addWidget(new QLabel(Q(kWgs84(language_))), 0, 0, 1, 2);
-  auto* lon = new GeoEntryEdit(GeoEntryEdit::Mode::Longitude, boxProperties_);
-  auto* lat = new GeoEntryEdit(GeoEntryEdit::Mode::Latitude, boxProperties_);
-  const std::string compact = quorla::FormatGeoText(start.lon, start.lat, false);
-  if (const size_t comma = compact.find(','); comma != std::string::npos) {
-    lon->PutText(Q(DisplayFromCompact(quorla::GeoKind::Longitude, compact.substr(0, comma))));
-    lat->PutText(Q(DisplayFromCompact(quorla::GeoKind::Latitude, compact.substr(comma + 1))));
-  }
-  grid->addWidget(lon, 1, 0);
-  grid->addWidget(lat, 1, 1);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(Q(kOk(language_)), QDialogButtonBox::AcceptRole);
-  buttons->addButton(Q(kCancel(language_)), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-  grid->addWidget(buttons, 2, 0, 1, 2);
-  if (d.exec() != QDialog::Accepted) return std::nullopt;
-  const std::string lonText = quorla::WithoutBlanks(lon->text().toStdString());
-  const std::string latText = quorla::WithoutBlanks(lat->text().toStdString());
-  if (quorla::CheckGeoText(quorla::GeoKind::Longitude, lonText) != 0 ||
-      quorla::CheckGeoText(quorla::GeoKind::Latitude, latText) != 0) {
-    host_.Beep();
-    return std::nullopt;
-  }
-  const quorla::GeoPosition p = quorla::ParseGeoText(lonText + "," + latText);
-  return GeoPoint{p.lon, p.lat};
+  return MarkerInputDialog(this, host_, language_, presenter_.caption(), boxProperties_, start).Run();
 }
 
 std::optional<GeoPoint> MapWindow::AskMarkerOtherSystem(const GeoPoint& start) {
@@ -273,7 +243,7 @@ void MapWindow::AskEntryBoxProperties() {
 
 void MapWindow::Close(int result) {
   hide();          // gone at once
-  worker_.Stop();  // a drawing ends at its next column; nothing waits for the rest of it
+  worker_.Stop();  // the drawing is told to stop and cut off from the window; nothing waits here
   done(result);
 }
 

@@ -24,11 +24,13 @@ class QToolButton;
 
 namespace terrainmap::ui {
 
-// The other dialogs the window opens; each is the library's own entry point.
+// The other dialogs the window opens, each the library's own entry point, and the library's world
+// map setup, run again when the directories change.
 struct MapWindowDialogs {
   std::function<std::optional<GeoPoint>(const GeoPoint& start)> otherSystem;
   std::function<std::optional<MapDirectories>()> directories;
   std::function<void()> entryBoxProperties;
+  std::function<bool(const std::string& terrainDir)> setUpWorldMap;
 };
 
 class MapWindow : public QDialog, public MapView {

@@ -188,6 +188,7 @@ void MapPresenter::Command(MapCommand command) {
     case MapCommand::Directories:
       if (const auto d = view_.AskDirectories(); d && !d->terrain.empty()) {
         opening_.directories = *d;
+        if (lookups_.setUpWorldMap) opening_.worldMapUsable = lookups_.setUpWorldMap(d->terrain);
         opening_.roadsAndTownsAvailable = RoadsAndTownsAvailable(RoadDirectory(d->terrain));
         roadsAndTowns_ = opening_.roadsAndTownsAvailable;
         view_.SetTitle(Title());
@@ -253,7 +254,7 @@ void MapPresenter::MouseMove(double x, double y, bool leftDown) {
 void MapPresenter::Hover(double x, double y) {
   const GeoPoint p = At(x, y);
   std::string text = PositionText(p.lon, p.lat, decimal_);
-  if (lookups_.country) text += "   " + CountryText(lookups_.country, p.lon, p.lat, size_, opening_.language);
+  if (lookups_.country && opening_.worldMapUsable) text += "   " + CountryText(lookups_.country, p.lon, p.lat, size_, opening_.language);
   if (size_ < kFirstTerritorySize && lookups_.height) {
     const std::string height = HeightText(lookups_.height(p.lon, p.lat), opening_.language);
     if (!height.empty()) text += "  " + height;

@@ -22,10 +22,12 @@ struct MapOpening {
   bool roadsAndTownsAvailable = false;
 };
 
-// The lookups of the hover readout (the window thread's own).
+// The lookups of the hover readout (the window thread's own) and the world map setup.
 struct MapLookups {
-  CountryAt country;  // empty when the world map database is not usable
+  CountryAt country;  // asked only while the world map database is usable
   std::function<float(double lon, double lat)> height;
+  // Runs the world map setup again for a new terrain directory: whether the database is usable.
+  std::function<bool(const std::string& terrainDir)> setUpWorldMap;
 };
 
 enum class MouseButton { Left, Right };
@@ -55,6 +57,8 @@ class MapPresenter {
   bool drawing() const { return drawing_; }
   int sizeIndex() const { return size_; }
   const std::optional<GeoPoint>& marker() const { return marker_; }
+  bool worldMapUsable() const { return opening_.worldMapUsable; }
+  const std::string& caption() const { return opening_.caption; }
   GeoPoint centre() const { return centre_; }
   MouseMode mouseMode() const { return mode_; }
   // The position text Transfer writes back (compact form, longitude "," latitude).

@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the map window: titles, mouse-mode hints, the Options menu, the readouts and the
-// clipboard message.
+// The texts of the map window: titles, mouse-mode hints, the Options menu, the readouts, the
+// clipboard message and the marker input.
 #include "bilingual_texts.h"
 #include "windows/map_view.h"
 
@@ -58,26 +58,40 @@ inline constexpr BiText kAltitude{" Alti =", " n.m.v.="};
 inline constexpr BiText kClipboardSaved{"Map  was  saved  into  Clipboard.  ", "Mapa  byla  uložena  do  schránky.  "};
 inline constexpr BiText kClipboardInfo{" Clipboard Info", " Schránka Info"};
 inline constexpr BiText kInfo{" Info", " Info"};
+inline constexpr BiText kError{" Error", " Chyba"};
+
+// The marker input in WGS-84.
+inline constexpr BiText kInputData{" Input data", " Vstupní data"};
+inline constexpr BiText kWgs84{"Geo. co-ordinates  WGS-84", "Geo. souřadnice  WGS-84"};
+inline constexpr BiText kOk{"&OK", "&OK"};
+inline constexpr BiText kCancel{"&Cancel", "&Storno"};
+inline constexpr BiText kWrongPosition{"Uncorrect value of Geo.coordinates  !!  ",
+                                       "Nesprávná hodnota Geo.souřadnic  !!  "};
+// The lines are kept short: a message box does not wrap them.
 inline constexpr BiText kDescription{
     "Map viewer  -  program control\r\n\r\n"
-    "1. Data: terrain heights from the HCM-TOPO files of the DTM directory, border lines (*.000) from the "
-    "Border directory, roads and towns from its #mrf_vct folder, world borders from the ORBIS database.\r\n"
+    "1. Data: terrain heights from the HCM-TOPO files of the DTM directory, border lines (*.000)\r\n"
+    "    from the Border directory, roads and towns from its #mrf_vct folder, world borders\r\n"
+    "    from the ORBIS database.\r\n"
     "2. Registry: the DTM and Border directories and the text-box properties are kept per user.\r\n"
-    "3. Temporary files: up to three map images #mp000.bmp ... in the temporary folder, deleted on Close.\r\n"
-    "4. Controls: the map size list, the mouse modes of the toolbar, Options (also the right mouse button), "
-    "Transfer and Close; Close also stops a drawing.\r\n"
+    "3. Temporary files: up to three map images #mp000.bmp ... in the temporary folder,\r\n"
+    "    deleted on Close.\r\n"
+    "4. Controls: the map size list, the mouse modes of the toolbar, Options (also the right\r\n"
+    "    mouse button), Transfer and Close; Close also stops a drawing.\r\n"
     "5. Transfer: the marker position goes back to the calling form.\r\n"
-    "6. Mouse modes: marker setting, map moving, detail, distance between 2 points and from the marker; "
-    "Options copies the map to the Clipboard with or without the marker.",
+    "6. Mouse modes: marker setting, map moving, detail, distance between 2 points and from\r\n"
+    "    the marker; Options copies the map to the Clipboard with or without the marker.",
     "Mapový prohlížeč  -  ovládání programu\r\n\r\n"
-    "1. Data: výšky terénu ze souborů HCM-TOPO adresáře DMT, hraniční čáry (*.000) z adresáře hranic, "
-    "silnice a obce z jeho složky #mrf_vct, světové hranice z databáze ORBIS.\r\n"
-    "2. Registry: adresáře DMT a hranic a vlastnosti textových polí se ukládají pro každého uživatele.\r\n"
-    "3. Dočasné soubory: nejvýše tři obrázky mapy #mp000.bmp ... v dočasné složce, smazané při zavření.\r\n"
-    "4. Ovládání: seznam velikostí mapy, režimy myši v nástrojové liště, Možnosti (i pravým tlačítkem myši), "
-    "Přenos a Zavřít; Zavřít zastaví i kreslení.\r\n"
+    "1. Data: výšky terénu ze souborů HCM-TOPO adresáře DMT, hraniční čáry (*.000) z adresáře\r\n"
+    "    hranic, silnice a obce z jeho složky #mrf_vct, světové hranice z databáze ORBIS.\r\n"
+    "2. Registry: adresáře DMT a hranic a vlastnosti textových polí se ukládají pro každého\r\n"
+    "    uživatele.\r\n"
+    "3. Dočasné soubory: nejvýše tři obrázky mapy #mp000.bmp ... v dočasné složce, smazané\r\n"
+    "    při zavření.\r\n"
+    "4. Ovládání: seznam velikostí mapy, režimy myši v nástrojové liště, Možnosti (i pravým\r\n"
+    "    tlačítkem myši), Přenos a Zavřít; Zavřít zastaví i kreslení.\r\n"
     "5. Přenos: poloha značky se vrátí do volajícího formuláře.\r\n"
-    "6. Režimy myši: nastavení značky, posun mapy, detail, vzdálenost mezi 2 body a od značky; Možnosti "
-    "kopírují mapu do schránky se značkou nebo bez ní."};
+    "6. Režimy myši: nastavení značky, posun mapy, detail, vzdálenost mezi 2 body a od značky;\r\n"
+    "    Možnosti kopírují mapu do schránky se značkou nebo bez ní."};
 
 }  // namespace terrainmap::map_texts
