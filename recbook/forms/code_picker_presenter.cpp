@@ -27,8 +27,6 @@ PickerLayout LayoutOf(const CodeList& list, quorla::Language language) {
 
 }  // namespace
 
-bool IsPicker(Item item) { return CodeListOf(item) != nullptr; }
-
 CodePickerPresenter::CodePickerPresenter(const InfoRequest& request, CodePickerView& view)
     : request_(request),
       view_(view),

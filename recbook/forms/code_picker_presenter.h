@@ -35,7 +35,7 @@ struct PickerLayout {
 
 class CodePickerPresenter {
  public:
-  // request: an Info request of a picker item; its list must exist (see IsPicker).
+  // request: an Info request of an item with a code list (CodeListOf).
   CodePickerPresenter(const InfoRequest& request, CodePickerView& view);
 
   // Shows the line the dialog opens on (the window is built from layout() first).
@@ -54,8 +54,5 @@ class CodePickerPresenter {
   PickerLayout layout_;
   size_t selected_ = 0;
 };
-
-// True when the item has a code list to pick from.
-bool IsPicker(Item item);
 
 }  // namespace recbook

@@ -474,9 +474,8 @@ const CodeList& ListOf(Item item) {
 }  // namespace
 
 const CodeList* CodeListOf(Item item) {
-  for (const CodeList& l : kLists)
-    if (l.item == item) return &l;
-  return nullptr;
+  const CodeList& list = ListOf(item);
+  return list.item == item ? &list : nullptr;
 }
 
 const CodeList& FrequencyCategories() { return ListOf(Item::k1Z); }

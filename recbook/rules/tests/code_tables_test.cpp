@@ -39,6 +39,11 @@ TEST(CodeTables, EveryLineCarriesItsCodeInBothLanguages) {
   }
 }
 
+TEST(CodeTables, ListOfAnItem) {
+  for (const CodeList* list : kAllLists) EXPECT_EQ(CodeListOf(list->item), list) << Spec(list->item).code;
+  for (const Item item : {Item::k1A, Item::k4A, Item::k7A, Item::k13X}) EXPECT_EQ(CodeListOf(item), nullptr);
+}
+
 TEST(CodeTables, DesignationListsStartEmptyAndCarryTheirCodes) {
   for (const DesignationList& list : DesignationLists()) {
     ASSERT_FALSE(list.lines.empty());
