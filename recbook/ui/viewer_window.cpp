@@ -114,7 +114,7 @@ void ViewerWindow::SetHeaderInfo(const std::string& text) { headerInfo_->setText
 
 void ViewerWindow::SetActionsEnabled(bool enabled) {
   for (const auto& [command, b] : buttons_)
-    if (command != kViewerSorting && command != kViewerCancel) b->setEnabled(enabled);
+    if (command != kViewerSorting && command != kViewerCancel && command != kViewerItemCodes) b->setEnabled(enabled);
 }
 
 void ViewerWindow::ListReset() { model_->Reset(); }

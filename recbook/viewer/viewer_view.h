@@ -20,7 +20,8 @@ class ViewerView {
   virtual void SetColumnHeading(const std::string& text) = 0;
   virtual void SetSortLabel(const std::string& text) = 0;
   virtual void SetHeaderInfo(const std::string& text) = 0;
-  // The action buttons (Append, Remove, Transfer, Use file) need a loaded file.
+  // The action buttons (Append, Remove, Transfer, Use file) need a loaded file; the help on item
+  // codes, sorting and cancel do not.
   virtual void SetActionsEnabled(bool enabled) = 0;
   virtual void ListReset() = 0;
   // The lines change their order only: the window runs reorder, its selection following the lines.

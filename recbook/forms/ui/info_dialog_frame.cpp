@@ -47,7 +47,7 @@ void InfoDialogFrame::SetTitle(std::string_view title) {
   setWindowTitle(caption_ + L1(title));
   QFont bold = font();
   bold.setBold(true);
-  setMinimumWidth(QFontMetrics(bold).horizontalAdvance(windowTitle()) + 140);
+  setMinimumWidth(QFontMetrics(bold).horizontalAdvance(windowTitle()) * 5 / 4 + 140);  // title bar fonts run larger
 }
 
 }  // namespace recbook::ui
