@@ -1,5 +1,6 @@
 #include "forms/antenna_editor_call.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "forms/block_field.h"
@@ -37,7 +38,7 @@ std::optional<BoxWrites> CallAntennaEditor(const InfoRequest& request, LibraryCa
   block.aziMax = static_cast<float>(LenientNumber(request.Text(Item::k9A)));
   block.eleMax = static_cast<float>(LenientNumber(request.Text(Item::k9B)));
   block.parent = parent;
-  block.language = request.language == quorla::Language::English ? 0 : 1;
+  block.language = LanguageByte(request.language);
   WriteBlockField(block.caption, request.caption);
   block.mode = StationKindOf(request.texts);
   block.page = PageOf(request.item);

@@ -38,6 +38,19 @@ std::string CoordinatesDialogPresenter::Title() const {
 
 void CoordinatesDialogPresenter::Start() { view_.ShowPosition(longitude_, latitude_); }
 
+// What the conversion dialog's and the map viewer's blocks share: the owner, language, caption,
+// whose position it is and the position.
+template <class Block>
+Block CoordinatesDialogPresenter::StationBlock() const {
+  Block block{};
+  block.parent = view_.WindowHandle();
+  block.language = LanguageByte(request_.language);
+  WriteBlockField(block.caption, request_.caption);
+  block.kind = StationKindOf(request_.texts);
+  WriteBlockField(block.coords, CompactPosition());
+  return block;
+}
+
 std::string CoordinatesDialogPresenter::CompactPosition() const {
   return quorla::WithoutBlanks(longitude_) + "," + quorla::WithoutBlanks(latitude_);
 }
@@ -63,14 +76,9 @@ void CoordinatesDialogPresenter::Conversion() {
                   quorla::Buttons::Ok, quorla::Icon::Error);
     return;
   }
-  TransfSourParams block{};
-  block.parent = view_.WindowHandle();
+  TransfSourParams block = StationBlock<TransfSourParams>();
   block.x = kBesideRight;
   block.y = kBesideBottom;
-  block.language = request_.language == quorla::Language::English ? 0 : 1;
-  WriteBlockField(block.caption, request_.caption);
-  block.kind = StationKindOf(request_.texts);
-  WriteBlockField(block.coords, CompactPosition());
   block.buttons = 0;
   if (calls_.ConvertCoordinates(block) == 1) TakePosition(BlockFieldText(block.coords));
 }
@@ -88,12 +96,7 @@ void CoordinatesDialogPresenter::FromMap() {
     settings_.CreateOrOpenKey(quorla::kQuorlaKey);
     settings_.SetText(quorla::kQuorlaKey, kTerrainValue, usable);
   }
-  MapViewerParams block{};
-  block.parent = view_.WindowHandle();
-  block.language = request_.language == quorla::Language::English ? 0 : 1;
-  WriteBlockField(block.caption, request_.caption);
-  block.kind = StationKindOf(request_.texts);
-  WriteBlockField(block.coords, CompactPosition());
+  MapViewerParams block = StationBlock<MapViewerParams>();
   const double radius = LenientNumber(request_.Text(Item::k4D));
   block.radius = static_cast<int32_t>(std::clamp(radius, 0.0, double(std::numeric_limits<int32_t>::max())));
   if (calls_.MapViewer(block) == 1 && TakePosition(BlockFieldText(block.coords))) view_.Close();

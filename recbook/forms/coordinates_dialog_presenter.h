@@ -41,6 +41,8 @@ class CoordinatesDialogPresenter {
 
  private:
   std::string CompactPosition() const;
+  template <class Block>
+  Block StationBlock() const;
   // Takes a returned "longitude,latitude"; false when it is not a valid position.
   bool TakePosition(const std::string& compact);
   std::string Text(const quorla::BiText& t) const { return std::string(t(request_.language)); }

@@ -25,10 +25,11 @@ TEST(AntennaEditorCall, BlockCarriesTheBoxesAndThePageOfTheItem) {
     EXPECT_EQ(+b.page, page);
     EXPECT_EQ(std::string(b.hcode, 7), "030EA10");
     EXPECT_EQ(std::string(b.vcode, 7), "000ND00");
-    const float azimuth = b.aziMax, elevation = b.eleMax;
+    const float azimuth = b.aziMax, elevation = b.eleMax;  // packed members are read by value
+    const uint32_t parent = b.parent;
     EXPECT_FLOAT_EQ(azimuth, 45.0f);
     EXPECT_FLOAT_EQ(elevation, -2.5f);
-    EXPECT_EQ(+b.parent, 99u);
+    EXPECT_EQ(parent, 99u);
     EXPECT_EQ(+b.language, 1);
     EXPECT_EQ(BlockFieldText(b.caption), " MIRANDEX: ");
     EXPECT_EQ(+b.mode, 1);

@@ -81,14 +81,16 @@ TEST_F(CoordinatesDialog, ConversionHandsThePositionToTheDialogAndTakesItsResult
   dialog.Conversion();
   ASSERT_TRUE(calls_.conversion.has_value());
   const TransfSourParams& b = *calls_.conversion;
-  EXPECT_EQ(+b.parent, 4711u);
-  EXPECT_EQ(+b.x, -3);
-  EXPECT_EQ(+b.y, -2);
+  const uint32_t parent = b.parent;  // packed members are read by value
+  const int32_t x = b.x, y = b.y, buttons = b.buttons;
+  EXPECT_EQ(parent, 4711u);
+  EXPECT_EQ(x, -3);
+  EXPECT_EQ(y, -2);
   EXPECT_EQ(+b.language, 0);
   EXPECT_EQ(BlockFieldText(b.caption), kCaption);
   EXPECT_EQ(+b.kind, 1);
   EXPECT_EQ(BlockFieldText(b.coords), "014E2530,50N0530");
-  EXPECT_EQ(+b.buttons, 0);
+  EXPECT_EQ(buttons, 0);
   EXPECT_EQ(dialog.writes(), Position("014 E 25 21", "50 N 05 28"));
   EXPECT_EQ(view_.shown, "014 E 25 21 | 50 N 05 28");
   EXPECT_FALSE(view_.closed);  // the [4C] dialog stays after a conversion
@@ -150,9 +152,11 @@ TEST_F(CoordinatesDialog, MapStoresTheCheckedDirectoryAndTransfersThePosition) {
   EXPECT_EQ(StoredTerrain(), "/data/topo");
   ASSERT_TRUE(calls_.map.has_value());
   const MapViewerParams& b = *calls_.map;
-  EXPECT_EQ(+b.parent, 4711u);
+  const uint32_t parent = b.parent;
+  const int32_t radius = b.radius;
+  EXPECT_EQ(parent, 4711u);
   EXPECT_EQ(+b.kind, 1);
-  EXPECT_EQ(+b.radius, 25);
+  EXPECT_EQ(radius, 25);
   EXPECT_EQ(BlockFieldText(b.caption), kCaption);
   EXPECT_EQ(BlockFieldText(b.coords), "014E2530,50N0530");
   EXPECT_EQ(dialog.writes(), Position("015 E 10 00", "49 N 59 59"));
@@ -166,7 +170,8 @@ TEST_F(CoordinatesDialog, MapClosedWithoutTransferTakesNothing) {
   calls_.coords = "015E1000,49N5959";
   dialog.FromMap();
   ASSERT_TRUE(calls_.map.has_value());
-  EXPECT_EQ(calls_.map->radius, 0);
+  const int32_t radius = calls_.map->radius;
+  EXPECT_EQ(radius, 0);
   EXPECT_TRUE(dialog.writes().empty());
   EXPECT_FALSE(view_.closed);
   EXPECT_EQ(StoredTerrain(), "/data/topo");
