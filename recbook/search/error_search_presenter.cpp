@@ -120,13 +120,8 @@ void ErrorSearchPresenter::DeleteRecordsWithErrors() {
   view_.RefreshStatus();
 }
 
-size_t ErrorSearchPresenter::RecordCorrected(size_t row) {
+void ErrorSearchPresenter::RecordCorrected() {
   if (marked_ > 0) --marked_;
-  for (size_t step = 1; step < list_.size(); ++step) {
-    const size_t r = (row + step) % list_.size();
-    if (list_.Mark(r) != ' ') return r;
-  }
-  return row;
 }
 
 void ErrorSearchPresenter::ShowErrorCodes() {
