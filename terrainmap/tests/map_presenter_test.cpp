@@ -156,6 +156,18 @@ TEST(MapPresenter, ControlsAndMenuDuringAndAfterDrawing) {
   EXPECT_EQ(f.view.requests.back().sizeIndex, 9);
   EXPECT_EQ(f.view.size, 9);
 
+  // Without a marker there is no distance from it: the mode is refused with a beep.
+  Fixture plain(Opening(0, "", 0));
+  plain.presenter.DrawingFinished(true);
+  EXPECT_EQ(plain.view.menu[MapCommand::ModeFromMarker], M(false, false));
+  plain.presenter.Command(MapCommand::ModeFromMarker);
+  EXPECT_EQ(plain.presenter.mouseMode(), MouseMode::Marker);
+  EXPECT_EQ(plain.host.beeps(), 1);
+  plain.presenter.MouseDown(100, 100);  // a marker now: the mode is offered
+  plain.presenter.Command(MapCommand::ModeFromMarker);
+  EXPECT_EQ(plain.presenter.mouseMode(), MouseMode::FromMarker);
+  EXPECT_EQ(plain.view.menu[MapCommand::ModeFromMarker], M(true, true));
+
   // Kind 0 never enables Transfer, not even with a marker.
   Fixture launcher(Opening(0, "015E3000,49N1500", 0));
   launcher.presenter.DrawingFinished(true);

@@ -1,6 +1,7 @@
 // The map window offscreen on generated tiles: the drawing thread to its end at sizes 9, 13 and
-// 18 in both languages (screenshots for people to look at), Close during a drawing, repeated
-// drawing requests, the marker typed in WGS-84, and MAPAHCM without a terrain directory.
+// 18 in both languages (screenshots of the demo map, when the build made it, for people to look
+// at), Close during a drawing, maximized and resized while drawing, repeated drawing requests, the
+// marker typed in WGS-84, and MAPAHCM without a terrain directory.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <sstream>
 
 #include "map_params.h"
+#include "overlays/road_set.h"
 #include "modal_dialogs.h"
 #include "platform_paths.h"
 #include "stream_host.h"
@@ -60,8 +62,8 @@ class MapWindowTest : public test::TerrainDirTest {
 };
 
 TEST_F(MapWindowTest, DrawsEachSizeInBothLanguages) {
-  // The world map database and border lines the build made, when it made them, so that the
-  // pictures show the overlays as well.
+  // The demo terrain directory (with its towns), the world map database and the border lines
+  // the build made, when it made them, so that the pictures show the overlays as well.
   std::ostringstream atlasMessages;
   quorla::geoatlas::StreamHost atlasHost(atlasMessages);
   quorla::geoatlas::WorldAtlas atlas(atlasHost, {"", {QUORLA_BUILD_DATA "/"}});
@@ -71,6 +73,10 @@ TEST_F(MapWindowTest, DrawsEachSizeInBothLanguages) {
     const std::string tag = language == quorla::Language::English ? "en" : "cs";
     MapOpening opening = Opening(language);
     opening.worldMapUsable = world;
+    if (fs::is_directory(QUORLA_BUILD_DATA "/demo/topo")) {
+      opening.directories.terrain = QUORLA_BUILD_DATA "/demo/topo";
+      opening.roadsAndTownsAvailable = RoadsAndTownsAvailable(RoadDirectory(opening.directories.terrain));
+    }
     if (fs::is_directory(QUORLA_BUILD_DATA "/border")) opening.directories.border = QUORLA_BUILD_DATA "/border";
     ui::MapWindow w(nullptr, host_, opening, world ? &atlas : nullptr, {}, {});
     w.resize(900, 700);
@@ -149,10 +155,8 @@ TEST_F(MapWindowTest, MaximizedWhileDrawingAndResizedDuringADrawing) {
 }
 
 TEST_F(MapWindowTest, NothingOfADrawingLetGoReachesTheWindow) {
-  QObject receiver;
   int texts = 0, finished = 0;
-  ui::MapDrawingWorker worker(
-      &receiver, [&](const std::string&) { ++texts; }, [&](ui::DrawingResult) { ++finished; });
+  ui::MapDrawingWorker worker([&](const std::string&) { ++texts; }, [&](ui::DrawingResult) { ++finished; });
   MapRequest r;
   r.terrainDir = dir_.string();
   worker.Start(r, 1300, 900, nullptr);
@@ -165,10 +169,9 @@ TEST_F(MapWindowTest, NothingOfADrawingLetGoReachesTheWindow) {
 }
 
 TEST_F(MapWindowTest, RepeatedRequestsEndInTheLastOne) {
-  QObject receiver;
   int finished = 0, width = 0;
   ui::MapDrawingWorker worker(
-      &receiver, [](const std::string&) {},
+      [](const std::string&) {},
       [&](ui::DrawingResult r) {
         ++finished;
         width = r.map.width();

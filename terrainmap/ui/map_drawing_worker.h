@@ -4,9 +4,8 @@
 // the window at once, so no result or status text of it reaches the window, even one already on
 // its way. Each thread waits for its predecessor before it draws (the bulk height lookup belongs
 // to one drawing thread), and the destructor waits for the last one, so no thread outlives the
-// worker. Results reach the window thread as queued calls on the receiver.
+// worker. Results reach the window thread as events queued for an object of the worker's own.
 #include <QImage>
-#include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,8 +24,8 @@ struct DrawingResult {
 
 class MapDrawingWorker {
  public:
-  MapDrawingWorker(QObject* receiver, std::function<void(const std::string&)> status,
-                   std::function<void(DrawingResult)> finished);
+  // Made on the window thread, where status and finished are called.
+  MapDrawingWorker(std::function<void(const std::string&)> status, std::function<void(DrawingResult)> finished);
   ~MapDrawingWorker();
   MapDrawingWorker(const MapDrawingWorker&) = delete;
   MapDrawingWorker& operator=(const MapDrawingWorker&) = delete;
@@ -38,9 +37,10 @@ class MapDrawingWorker {
   void Stop();
 
  private:
+  class CallTarget;
   struct Link;
 
-  QObject* receiver_;
+  std::unique_ptr<CallTarget> target_;
   std::function<void(const std::string&)> status_;
   std::function<void(DrawingResult)> finished_;
   std::shared_ptr<Link> link_;  // of the current drawing

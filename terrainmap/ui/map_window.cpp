@@ -33,6 +33,11 @@ constexpr BiText kModeButtons[] = {{"Marker", "Značka"}, {"Move", "Posun"}, {"D
 constexpr MapCommand kModeCommands[] = {MapCommand::ModeMarker, MapCommand::ModeMove, MapCommand::ModeDetail,
                                         MapCommand::ModeTwoPoints, MapCommand::ModeFromMarker};
 // The menu's groups end after these items.
+// The items that carry a check mark when chosen (the others are plain commands).
+constexpr MapCommand kMarkedItems[] = {
+    MapCommand::ModeMarker,      MapCommand::ModeMove,      MapCommand::ModeDetail,    MapCommand::ModeTwoPoints,
+    MapCommand::ModeFromMarker,  MapCommand::WorldAboveSize9, MapCommand::WorldAlways, MapCommand::RoadsAndTowns,
+    MapCommand::NoRoadsAndTowns, MapCommand::FormatDms,     MapCommand::FormatDecimal};
 constexpr MapCommand kGroupEnds[] = {MapCommand::Description, MapCommand::MarkerOtherSystems,
                                      MapCommand::ClipboardWithoutMarker, MapCommand::ModeFromMarker,
                                      MapCommand::NoRoadsAndTowns, MapCommand::FormatDecimal};
@@ -75,7 +80,7 @@ MapWindow::MapWindow(QWidget* owner, quorla::Host& host, const MapOpening& openi
       dialogs_(std::move(dialogs)),
       presenter_(*this, host, opening, Lookups(atlas, dialogs_.setUpWorldMap)),
       worker_(
-          this, [this](const std::string& text) { SetStatus(text); },
+          [this](const std::string& text) { SetStatus(text); },
           [this](DrawingResult r) { DrawingDone(std::move(r)); }) {
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   auto* top = new QHBoxLayout;
@@ -88,7 +93,10 @@ MapWindow::MapWindow(QWidget* owner, quorla::Host& host, const MapOpening& openi
     modes_[i]->setText(Q(kModeButtons[i](language_)));
     modes_[i]->setToolTip(Q(map_texts::kMenuItems[static_cast<int>(kModeCommands[i])](language_)));
     modes_[i]->setCheckable(true);
-    connect(modes_[i], &QToolButton::clicked, this, [this, i] { presenter_.Command(kModeCommands[i]); });
+    connect(modes_[i], &QToolButton::clicked, this, [this, i] {
+      presenter_.Command(kModeCommands[i]);
+      SetMouseMode(presenter_.mouseMode());  // a refused mode leaves its button unchecked
+    });
     top->addWidget(modes_[i]);
   }
   top->addStretch();
@@ -140,6 +148,7 @@ void MapWindow::BuildMenu() {
   for (int i = 0; i < kMapCommandCount; ++i) {
     const auto c = static_cast<MapCommand>(i);
     actions_[i] = menu_->addAction(Q(map_texts::kMenuItems[i](language_)), this, [this, c] { presenter_.Command(c); });
+    actions_[i]->setCheckable(std::find(std::begin(kMarkedItems), std::end(kMarkedItems), c) != std::end(kMarkedItems));
     if (std::find(std::begin(kGroupEnds), std::end(kGroupEnds), c) != std::end(kGroupEnds)) menu_->addSeparator();
   }
 }
@@ -158,7 +167,6 @@ void MapWindow::SetSizeSelection(int sizeIndex) { sizes_->setCurrentIndex(sizeIn
 void MapWindow::SetMenuItem(MapCommand item, bool enabled, bool checked) {
   QAction* a = actions_[static_cast<int>(item)];
   a->setEnabled(enabled);
-  a->setCheckable(checked || a->isCheckable());
   a->setChecked(checked);
 }
 

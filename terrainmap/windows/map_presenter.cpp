@@ -163,7 +163,14 @@ void MapPresenter::Command(MapCommand command) {
     case MapCommand::ModeMove: SetMode(MouseMode::Move); return;
     case MapCommand::ModeDetail: SetMode(MouseMode::Detail); return;
     case MapCommand::ModeTwoPoints: SetMode(MouseMode::TwoPoints); return;
-    case MapCommand::ModeFromMarker: SetMode(MouseMode::FromMarker); return;
+    case MapCommand::ModeFromMarker:
+      // Its menu item is disabled without a marker; the toolbar button asks the same.
+      if (!marker_) {
+        host_.Beep();
+        return;
+      }
+      SetMode(MouseMode::FromMarker);
+      return;
     case MapCommand::DetailBack:
       if (!previousSize_) return;
       std::swap(size_, *previousSize_);
