@@ -611,8 +611,9 @@ void EditorPresenter::FormCommand(int id) {
 }
 
 // The checked record goes to its place in the working copy (a new one after the last), its line
-// is placed by the sort order in force and selected. During an error search the line loses its
-// mark, the count of marked records goes down by one and the next marked line is selected.
+// is placed by the sort order in force and selected, so that the list and the form show the same
+// record. During an error search the line loses its mark and the count of marked records goes
+// down by one.
 bool EditorPresenter::StoreRecord() {
   const std::optional<StationRecord> record = recordForm_.CheckedRecord(search_.mode());
   if (!record) return false;
@@ -630,7 +631,8 @@ bool EditorPresenter::StoreRecord() {
   files_.SetFormDirty(false);
   recordForm_.Stored(k);
   view_.ListReset();
-  SelectRow(search_.searching() && wasMarked ? search_.RecordCorrected(row) : row);
+  if (wasMarked) search_.RecordCorrected();
+  SelectRow(row);
   SetInformation(Text(kRecNo) + NumberText(k));
   RebuildEditMenu();
   RefreshStatus();

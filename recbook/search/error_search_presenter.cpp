@@ -120,19 +120,13 @@ void ErrorSearchPresenter::DeleteRecordsWithErrors() {
   view_.RefreshStatus();
 }
 
-size_t ErrorSearchPresenter::RecordCorrected(size_t row) {
+void ErrorSearchPresenter::RecordCorrected() {
   if (marked_ > 0) --marked_;
   if (marked_ == 0) {
     // The last faulty record was corrected: the search has nothing left to show and ends as
     // its Cancel does, so the menus, the form's first button and the status come back.
     End();
-    return row;
   }
-  for (size_t step = 1; step < list_.size(); ++step) {
-    const size_t r = (row + step) % list_.size();
-    if (list_.Mark(r) != ' ') return r;
-  }
-  return row;
 }
 
 void ErrorSearchPresenter::ShowErrorCodes() {

@@ -41,11 +41,9 @@ class ErrorSearchPresenter {
   // records" does (each counts one change and one deleted record); the mark count becomes 0.
   void DeleteRecordsWithErrors();
 
-  // A marked record was stored from the record form: its line, now at row, was rebuilt without a
-  // mark and the count of marked records goes down by one; at 0 the search ends as Cancel ends
-  // it. Returns the row to select: the next marked line below row, else the first marked line,
-  // else row.
-  size_t RecordCorrected(size_t row);
+  // A marked record was stored from the record form: its line was rebuilt without a mark and the
+  // count of marked records goes down by one; at 0 the search ends as Cancel ends it.
+  void RecordCorrected();
 
   // Help 604: the list of error letters in an information box.
   void ShowErrorCodes();

@@ -505,7 +505,11 @@ TEST_F(EditorPresenterTest, ErrorSearchCorrectedInTheFormAndSaved) {
   presenter_.OnCommand(kSaveRecord);
   EXPECT_EQ(presenter_.list().Mark(1), ' ');
   EXPECT_EQ(view_.status[2], " Rec with Errors:  1");
-  EXPECT_EQ(view_.selected, (std::set<size_t>{3}));  // the next marked line
+  // The saved record's line stays selected without its letter and the form shows the record of
+  // that line: the list and the form agree. The other faulty line keeps its letter.
+  EXPECT_EQ(view_.selected, (std::set<size_t>{1}));
+  EXPECT_EQ(view_.recordForm.number, "Rec No. = " + std::to_string(presenter_.list().RecordNumber(1)));
+  EXPECT_EQ(presenter_.list().Mark(3), '2');
   EXPECT_FALSE(presenter_.files().formDirty());
 
   host_.ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok, Icon::Information);

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -448,6 +449,40 @@ TEST_F(EditorWindowTest, FormsTypedKeyByKeyAndSaved) {
   window.presenter().OnPageRequest(kListPage);
   EXPECT_EQ(window.tabs().currentIndex(), kListPage);
   EXPECT_FALSE(window.presenter().files().formDirty());
+  window.presenter().Finish();
+}
+
+// A box the form puts the cursor into (Find error, a refused save) is scrolled into view, whether
+// it lies below or above the part of the form that is shown; the buttons stay in view.
+TEST_F(EditorWindowTest, FocusedFormBoxIsScrolledIntoView) {
+  ui::EditorWindow window({" Test:", quorla::Language::English, "/tmp/", ""}, nullptr);
+  window.presenter().Start();
+  window.show();
+  window.resize(900, 420);  // the form is taller than its page
+  ChooseFile(dir_.Sample("scroll.xms", 12, 5));
+  window.action(kOpenFile)->trigger();
+  window.presenter().OnDoubleClick(3);
+  ASSERT_EQ(window.tabs().currentIndex(), kRecordPage);
+  QApplication::setActiveWindow(&window);
+  QApplication::processEvents();
+  ui::RecordFormPage& form = window.recordPage();
+  auto* scroll = form.findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_GT(scroll->verticalScrollBar()->maximum(), 0) << "the form must not fit for this test";
+  auto shown = [&](int id) {
+    QLineEdit* edit = form.box(id);
+    const QRect r(edit->mapTo(scroll->viewport(), QPoint(0, 0)), edit->size());
+    return scroll->viewport()->rect().contains(r);
+  };
+  ASSERT_FALSE(shown(39)) << "the last box starts out of view";
+  for (const int id : {32, 39, 11, 36, 12}) {
+    form.FocusBox(id, 0, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(window.focusWidget(), form.box(id)) << id;
+    EXPECT_TRUE(shown(id)) << id;
+    EXPECT_FALSE(form.firstButton()->visibleRegion().isEmpty()) << "Find error stays at hand, " << id;
+    EXPECT_FALSE(form.saveButton()->visibleRegion().isEmpty()) << id;
+  }
   window.presenter().Finish();
 }
 

@@ -40,7 +40,7 @@ RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoB
   auto* grid = new QGridLayout(inner);
   grid->setVerticalSpacing(2);
   grid->setHorizontalSpacing(16);
-  int row = 1;
+  int row = 0;
   for (const RecordBox& box : kRecordBoxes) {
     if (box.id == kLatitudeBox) continue;  // on the longitude's row
     std::vector<RowBox> parts{{box.id, BoxCharacters(box), true}};
@@ -55,7 +55,8 @@ RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoB
   }
   auto* buttons = new QWidget;
   auto* line = new QHBoxLayout(buttons);
-  line->setContentsMargins(0, 0, 0, 0);
+  const QMargins margins = grid->contentsMargins();
+  line->setContentsMargins(margins.left(), margins.top(), margins.right(), 0);
   firstButton_ = new QPushButton(Q(search_texts::kNewRecButton(language)));
   firstButton_->setObjectName("button4");
   firstButton_->setFont(quorla::ui::DialogFont());
@@ -79,16 +80,18 @@ RecordFormPage::RecordFormPage(quorla::Language language, const terrainmap::GeoB
   line->addSpacing(12);
   line->addWidget(number_);
   line->addStretch();
-  grid->addWidget(buttons, 0, 0);
   grid->setRowStretch(row, 1);
 
-  auto* scroll = new QScrollArea;
-  scroll->setWidget(inner);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
+  // The buttons stay above the scrolled boxes, so that Find error and the save button are at hand
+  // whichever box the cursor is in.
+  scroll_ = new QScrollArea;
+  scroll_->setWidget(inner);
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(scroll);
+  column->addWidget(buttons);
+  column->addWidget(scroll_);
 }
 
 // The co-ordinate boxes keep their display form themselves; the presenter learns their text.
@@ -158,6 +161,9 @@ void RecordFormPage::FocusBox(int box, int start, int end) {
   QLineEdit* edit = boxes_.at(box);
   edit->setFocus(Qt::OtherFocusReason);
   edit->setSelection(start, end - start);
+  // Setting the focus from code does not scroll the form as Tab does; the box must be seen to be
+  // typed over.
+  scroll_->ensureWidgetVisible(edit);
 }
 
 void RecordFormPage::ShowRecordNumber(const std::string& text, bool newRecord) {

@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 namespace recbook {
@@ -60,6 +61,7 @@ class RecordFormPage : public QWidget, public RecordFormView {
   QPushButton* firstButton_ = nullptr;
   QPushButton* infoButton_ = nullptr;
   QToolButton* saveButton_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace recbook::ui
