@@ -105,6 +105,12 @@ TEST(CityList, UnknownFieldsAreSkippedAndBrokenBytesRefused) {
   EXPECT_EQ(read[0].name, "Tábor");
 
   const std::string good = CityListBytes(kCities);
+  std::string farStep, runsOver;
+  PutStep(farStep, 10, INT64_MAX);
+  for (int i = 0; i < 2; ++i) {  // the second step takes the running sum past what it can hold
+    PutVarint(runsOver, farStep.size());
+    runsOver += farStep;
+  }
   struct {
     const char* what;
     std::string bytes;
@@ -113,6 +119,7 @@ TEST(CityList, UnknownFieldsAreSkippedAndBrokenBytesRefused) {
       {"length beyond the end", std::string("\x7F\x0A\x01", 3)},
       {"endless varint", std::string("\x0B") + std::string(11, '\xFF')},
       {"unknown wire type", std::string("\x01\x0E", 2)},
+      {"running position past its range", runsOver},
   };
   for (const auto& c : kBroken) {
     SCOPED_TRACE(c.what);
@@ -198,7 +205,9 @@ TEST_F(DemoTownFiles, ViewerReadsNamesInOrderAndContoursPerLevel) {
     std::vector<Polyline> contours;
     ASSERT_EQ(ReadRoadFile(RoadFilePath(roads, level.contourFile), all, contours), quorla::InputStatus::Ok);
     EXPECT_GE(contours.size(), std::min<size_t>(50, level.names));
-    if (z >= 12) EXPECT_EQ(contours.size(), 40u);  // sizes 12 to 15 show at most 40 names
+    if (z >= 12) {
+      EXPECT_EQ(contours.size(), 40u);  // sizes 12 to 15 show at most 40 names
+    }
     // The largest town first, its contour round its position.
     ASSERT_FALSE(contours.empty());
     const Polyline& first = contours.front();

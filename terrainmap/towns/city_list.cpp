@@ -78,7 +78,7 @@ bool ParseCity(std::string_view message, Position& running, City& city) {
       const auto step = r.ZigzagVarint();
       if (!step) return false;
       int64_t& sum = field == 10 ? running.lon : running.lat;
-      sum += *step;
+      if (__builtin_add_overflow(sum, *step, &sum)) return false;  // no list runs that far
       (field == 10 ? city.lon : city.lat) = static_cast<double>(sum) / 1e5;
     } else if (!r.Skip(wire)) {
       return false;
