@@ -10,7 +10,10 @@
 #include "editor/editor_settings.h"
 #include "entry/geo_box_properties.h"
 #include "settings_store.h"
+#include "forms/antenna_editor_call.h"
 #include "forms/block_field.h"
+#include "forms/coordinates_dialog_presenter.h"
+#include "forms/form_boxes.h"
 #include "forms/tests/scripted_library_calls.h"
 #include "platform_paths.h"
 #include "atomic_file.h"
@@ -517,6 +520,68 @@ TEST_F(EditorPresenterTest, ErrorSearchCorrectedInTheFormAndSaved) {
   const std::string after = ReadFile(path);
   std::string expected = FileOf({Fixed(), Fixed({{Item::k4B, "CZE"}}), Fixed(), Fixed({{Item::k1Z, "7"}})});
   EXPECT_EQ(after, expected);
+}
+
+// What a user does with a register: open it, search the errors, correct the faulty record in the
+// form (a typed country, the antenna chosen in the antenna editor, the site taken from the map),
+// save the record and the file; the file on disk then holds exactly the corrected station.
+TEST_F(EditorPresenterTest, OpenSearchCorrectWithTheMapAndTheAntennaEditorSave) {
+  class DialogWindow : public CoordinatesDialogView {
+    void ShowPosition(const std::string&, const std::string&) override {}
+    uint32_t WindowHandle() const override { return 7; }
+    void Close() override {}
+  } dialogWindow;
+  ScriptedLibraryCalls calls;
+  RecordingEditorView view;
+  EditorPresenter editor(host_, view, {kCaption, quorla::Language::English, "/tmp/quorla-1000/", "", {}, &calls});
+  editor.Start();
+  const std::vector<StationRecord> records{
+      Fixed(), Fixed({{Item::k4B, ""}, {Item::k9XH, "000ND00"}, {Item::k4C, "015E100049N5959"}}), Fixed()};
+  const std::string path = dir_.path() + "M_WHOLE.xms";
+  ASSERT_TRUE(quorla::WriteFileAtomically(path, FileOf(records)));
+  host_.ExpectOpenFileName(path);
+  editor.OnCommand(kOpenFile);
+  editor.OnCommand(kAllErrorSearch);
+  ASSERT_EQ(view.selected, (std::set<size_t>{1}));
+  editor.OnPageRequest(kRecordPage);
+  host_.ExpectMessage("Missing Country of station  !!  ", kCaption + " Error", Buttons::Ok, Icon::Exclamation);
+  editor.OnCommand(kFormFirstButton);
+  editor.recordForm().Typed(view.recordForm.focus.box, "CZE", 3);
+
+  // The antenna editor, opened from [9XH], transfers the station's real antenna.
+  editor.recordForm().Focused(RecordBoxOf(Item::k9XH).id);
+  std::optional<InfoRequest> antenna = editor.recordForm().Info();
+  ASSERT_TRUE(antenna);
+  calls.result = 1;
+  calls.hcode = "030EA10", calls.vcode = "000ND00", calls.aziMax = 45, calls.eleMax = -2.5f;
+  const std::optional<BoxWrites> codes = CallAntennaEditor(*antenna, calls, 7);
+  ASSERT_TRUE(codes);
+  editor.recordForm().Apply(*codes);
+
+  // The site is taken from the map through the [4C] Info dialog.
+  editor.recordForm().Focused(kLongitudeBox);
+  std::optional<InfoRequest> site = editor.recordForm().Info();
+  ASSERT_TRUE(site);
+  quorla::SettingsStore settings(dir_.path() + "registry.ini");
+  calls.terrainDirectory = "/data/topo";
+  calls.coords = "014E2530,50N0530";
+  CoordinatesDialogPresenter dialog(host_, *site, dialogWindow, calls, settings);
+  dialog.Start();
+  dialog.FromMap();
+  ASSERT_TRUE(calls.map);
+  EXPECT_EQ(BlockFieldText(calls.map->coords), "015E1000,49N5959");  // the map opens on the record's site
+  editor.recordForm().Apply(dialog.writes());
+
+  host_.ExpectMessage("No errors  or  no next errors  !!  ", kCaption + " no Error", Buttons::Ok, Icon::Information);
+  editor.OnCommand(kFormFirstButton);
+  editor.OnCommand(kSaveRecord);
+  EXPECT_EQ(editor.list().Mark(1), ' ');
+  EXPECT_NE(view.recordForm.firstButton, " Find error");  // the last faulty record ended the search
+  host_.ExpectMessage("I saved edited file:\r\n\r\n" + path + "  ", kCaption + "  Info", Buttons::Ok,
+                      Icon::Information);
+  editor.OnCommand(kSaveFile);
+  EXPECT_EQ(ReadFile(path), FileOf({Fixed(), Fixed(), Fixed()}));
+  editor.Finish();
 }
 
 // Correcting the last marked record ends the search as its Cancel does: the menus, captions,
