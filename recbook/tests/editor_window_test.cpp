@@ -28,7 +28,7 @@
 #include "editor_params.h"
 #include "editor_test_support.h"
 #include "tests/file_dialog_answer.h"
-#include "tests/modal_answer.h"
+#include "ui/testing/when_modal.h"
 #include "listing/list_line.h"
 #include "settings_store.h"
 #include "correction/correction_texts.h"
@@ -63,7 +63,7 @@ QApplication& App() {
   return *app;
 }
 
-using recbook::testing::WhenModal;
+using quorla::ui::testing::WhenModal;
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
   WhenModal<QMessageBox>([button, text](QMessageBox* box) {

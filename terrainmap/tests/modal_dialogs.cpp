@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTimer>
+#include "ui/testing/when_modal.h"
 
 namespace terrainmap::test {
 
 void WhenModal(std::function<void(QDialog*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-    auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!d) return;
-    timer->stop();
-    timer->deleteLater();
+  quorla::ui::testing::WhenModal<QDialog>([answer](QDialog* d) {
     answer(d);
     if (d->isVisible()) d->reject();  // an answer that failed half-way must not leave it open
   });
-  timer->start();
 }
 
 std::vector<ui::GeoEntryEdit*> EntryBoxes(QDialog* d) {

@@ -22,11 +22,13 @@
 #include "forms/ui/viewer_help_dialog.h"
 #include "forms/ui/record_form_page.h"
 #include "tests/clean_station.h"
-#include "tests/modal_answer.h"
+#include "ui/testing/when_modal.h"
 #include "testing/scripted_host.h"
 
 namespace recbook::testing {
 namespace {
+
+using quorla::ui::testing::WhenModal;
 
 using quorla::Language;
 

@@ -20,12 +20,14 @@
 #include "forms/ui/info_windows.h"
 #include "forms/ui/power_dialog.h"
 #include "point_altitude.h"
-#include "tests/modal_answer.h"
+#include "ui/testing/when_modal.h"
 #include "tests/scratch_folder.h"
 #include "ui/qt_host.h"
 
 namespace recbook::testing {
 namespace {
+
+using quorla::ui::testing::WhenModal;
 
 QApplication& App() {
   static int argc = 1;

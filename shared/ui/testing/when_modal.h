@@ -1,11 +1,11 @@
 #pragma once
-// Answers the next modal window of a type once it is shown, for the window tests: a timer looks
+// Answers the next modal window of a type once it is shown, for the widget tests: a timer looks
 // for it while the window's own event loop runs.
 #include <QApplication>
 #include <QTimer>
 #include <functional>
 
-namespace recbook::testing {
+namespace quorla::ui::testing {
 
 template <class W>
 void WhenModal(std::function<void(W*)> answer) {
@@ -21,4 +21,4 @@ void WhenModal(std::function<void(W*)> answer) {
   timer->start();
 }
 
-}  // namespace recbook::testing
+}  // namespace quorla::ui::testing
